@@ -1,0 +1,7 @@
+#include "builder.h"
+
+namespace velmora::databuild {
+
+void FillDream(BuildContext& /*context*/) {}
+
+}  // namespace velmora::databuild

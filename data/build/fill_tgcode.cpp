@@ -1,0 +1,7 @@
+#include "builder.h"
+
+namespace velmora::databuild {
+
+void FillTgcode(BuildContext& /*context*/) {}
+
+}  // namespace velmora::databuild

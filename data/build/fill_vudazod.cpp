@@ -1,0 +1,7 @@
+#include "builder.h"
+
+namespace velmora::databuild {
+
+void FillVudazod(BuildContext& /*context*/) {}
+
+}  // namespace velmora::databuild

@@ -1,0 +1,62 @@
+// velmora-cli: the program's results for scripts and tests, as UTF-8 lines.
+
+#include <cstring>
+#include <exception>
+#include <iostream>
+
+#include "base/errors.h"
+#include "cli/commands.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr const char* kVersion = "0.1.0";
+
+// One row per subcommand; each lives in its own cmd_*.cpp.
+const Command kCommands[] = {
+    {"", "", nullptr},  // placeholder so the table is never empty
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "velmora-cli " << kVersion << " - company naming by Chinese metaphysics\n"
+        << "\n"
+        << "Usage: velmora-cli COMMAND [ARGUMENTS...]\n"
+        << "       velmora-cli --help | --version\n"
+        << "\n"
+        << "Commands:\n";
+    for (const Command& c : kCommands)
+        if (c.run) out << "  " << c.synopsis << '\n';
+    out << "\n"
+        << "Output is UTF-8, one result per line, fields separated by TAB.\n"
+        << "Exit codes: 0 success, 1 conversion or database error, 2 usage or input message.\n"
+        << "The databases are read from the data/ folder beside this program.\n";
+}
+
+}  // namespace
+}  // namespace velmora::cli
+
+int main(int argc, char** argv) {
+    using namespace velmora::cli;
+    std::ios::sync_with_stdio(false);
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintHelp(std::cout);
+        return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "velmora-cli " << kVersion << '\n';
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (!c.run || c.name != argv[1]) continue;
+        Args args(argv + 2, argv + argc);
+        try {
+            return c.run(args, std::cout, std::cerr);
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << e.what() << '\n';
+            return 1;
+        }
+    }
+    std::cerr << "velmora-cli: unknown command '" << argv[1] << "' (see --help)\n";
+    return 2;
+}

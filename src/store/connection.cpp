@@ -1,0 +1,51 @@
+#include "store/connection.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+namespace velmora::store {
+namespace {
+
+std::string& FolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+std::string ExecutableFolder() {
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return "./";
+    std::string full(path, static_cast<size_t>(n));
+    return full.substr(0, full.find_last_of('/') + 1);
+}
+
+}  // namespace
+
+std::string_view FileName(DataFile file) {
+    switch (file) {
+        case DataFile::Vudazod: return "Vudazod.db";
+        case DataFile::KelFile: return "KelFile.db";
+        case DataFile::KelBirth: return "KelBirth.db";
+        case DataFile::Dream: return "dream.db";
+        case DataFile::Tgcode: return "Tgcode.db";
+    }
+    return {};
+}
+
+std::string DataFolder() {
+    if (!FolderOverride().empty()) return FolderOverride();
+    static const std::string folder = ExecutableFolder() + "data/";
+    return folder;
+}
+
+void SetDataFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    FolderOverride() = std::move(folder);
+}
+
+std::string BuildConnectionString(DataFile file) {
+    return DataFolder() + std::string(FileName(file));
+}
+
+}  // namespace velmora::store

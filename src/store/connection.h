@@ -1,0 +1,26 @@
+#pragma once
+// Which database file a query reads, and where the files are found.
+
+#include <string>
+#include <string_view>
+
+namespace velmora::store {
+
+enum class DataFile { Vudazod, KelFile, KelBirth, Dream, Tgcode };
+
+inline constexpr DataFile kAllDataFiles[] = {DataFile::Vudazod, DataFile::KelFile,
+                                             DataFile::KelBirth, DataFile::Dream,
+                                             DataFile::Tgcode};
+
+// "Vudazod.db", "KelFile.db", "KelBirth.db", "dream.db", "Tgcode.db".
+std::string_view FileName(DataFile file);
+
+// The folder that holds the databases: "data/" beside the running executable,
+// ending with '/'. Tests may point it elsewhere with SetDataFolder.
+std::string DataFolder();
+void SetDataFolder(std::string folder);
+
+// The connection a query binds to: the full path of the file in DataFolder().
+std::string BuildConnectionString(DataFile file);
+
+}  // namespace velmora::store
