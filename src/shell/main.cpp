@@ -1,11 +1,12 @@
 // velmora: the desktop program.
 
-#include <QApplication>
-#include <QLabel>
+#include "shell/handler_guard.h"
+#include "shell/main_window.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel label("Velmora");
-    label.show();
+    velmora::shell::GuardedApplication app(argc, argv);
+    velmora::shell::ApplyProgramLook(app);
+    velmora::shell::TFrmIndex window;
+    window.show();
     return app.exec();
 }

@@ -1,0 +1,60 @@
+#include "naming/analysis_page.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/owner_panel.h"
+#include "shell/report_memo.h"
+#include "shell/report_output.h"
+#include "shell/widget_factory.h"
+
+namespace velmora::naming {
+
+using namespace velmora::shell;
+
+namespace {
+
+constexpr int kPrefixBytes = 100;
+constexpr int kShortNameBytes = 8;
+
+}  // namespace
+
+AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    setObjectName(QStringLiteral("TabSheet3"));
+    QFrame* strip = MakeInputStrip(this, 115);
+    Owner = new OwnerPanel(QStringLiteral("3"), strip);
+
+    MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
+    NameBegin3 = MakeEdit(strip, QStringLiteral("NameBegin3"), 90, 34, 120, kPrefixBytes);
+    MakeNote(strip, QStringLiteral("如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
+             216, 34, 472);
+
+    MakeCaptionPlate(strip, QStringLiteral("企业简称"), 4, 62);
+    Namezhi13 = MakeEdit(strip, QStringLiteral("Namezhi13"), 90, 62, 120, kShortNameBytes);
+    MakeNote(strip, QStringLiteral("如企业名称：【上海九万科技有限公司】的【九万】代表企业简称，必须填写"), 216,
+             62, 472);
+
+    MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
+    NameEnd3 = MakeEdit(strip, QStringLiteral("NameEnd3"), 90, 90, 120, kPrefixBytes);
+    MakeNote(strip, QStringLiteral("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
+             216, 90, 472);
+
+    ButtonName = MakeButton(strip, QStringLiteral("ButtonName"), QStringLiteral("分析"), 692, 5);
+    RzBitBtnprint = MakeButton(strip, QStringLiteral("RzBitBtnprint"), QStringLiteral("打印"), 692, 32);
+    BitBtnsave = MakeButton(strip, QStringLiteral("BitBtnsave"), QStringLiteral("保存"), 692, 60);
+    RzBitBtn6 = MakeButton(strip, QStringLiteral("RzBitBtn6"), QStringLiteral("返回起名"), 692, 87);
+    ButtonName->setProperty("primary", true);
+
+    RzMemo1 = new ReportMemo(QStringLiteral("RzMemo1"), QPageSize::Letter, this);
+    RzMemo1->setGeometry(0, 115, 788, 337);
+
+    connect(RzBitBtnprint, &QPushButton::clicked, this, [this] { PrintReportMemo(*RzMemo1); });
+    connect(BitBtnsave, &QPushButton::clicked, this, [this] {
+        SaveReportMemo(*RzMemo1, context_.SaveDialog1, QStringLiteral("企业名称分析"));
+    });
+    connect(RzBitBtn6, &QPushButton::clicked, this, &AnalysisPage::ReturnToNaming);
+}
+
+}  // namespace velmora::naming
