@@ -8,6 +8,10 @@
 #include "cli/commands.h"
 
 namespace velmora::cli {
+
+int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
+int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 constexpr const char* kVersion = "0.1.0";
@@ -15,6 +19,8 @@ constexpr const char* kVersion = "0.1.0";
 // One row per subcommand; each lives in its own cmd_*.cpp.
 const Command kCommands[] = {
     {"", "", nullptr},  // placeholder so the table is never empty
+    {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
+    {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
 };
 
 void PrintHelp(std::ostream& out) {

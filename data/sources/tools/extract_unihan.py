@@ -12,7 +12,7 @@ Inputs (Debian packages unicode-data and opencc / libopencc-data):
     /usr/share/unicode/Unihan_Variants.txt.bz2             kTraditionalVariant
     /usr/share/unicode/Unihan_Readings.txt.bz2             kMandarin
     /usr/share/unicode/CJKRadicals.txt                     the 214 radicals
-    OpenCC's STCharacters (dumped to text with opencc_dict)
+    OpenCC's STCharacters and TWVariants (dumped to text with opencc_dict)
 
 Outputs:
     kangxi_radicals.tsv  number, full radical character, its strokes
@@ -32,6 +32,9 @@ import tempfile
 
 UNICODE = "/usr/share/unicode"
 OPENCC_TABLE = "/usr/share/opencc/STCharacters.ocd2"
+# OpenCC's Taiwan variants turn its inherited forms into the ones in common use
+# (峯 -> 峰, 羣 -> 群, 衆 -> 眾, 啓 -> 啟); names are written with the latter.
+OPENCC_TW_VARIANTS = "/usr/share/opencc/TWVariants.ocd2"
 OUT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
 # The Kangxi radicals are numbered in order of their stroke counts: radicals
@@ -87,10 +90,10 @@ def in_gbk(ch):
         return False
 
 
-def opencc_table():
+def opencc_table(path):
     with tempfile.TemporaryDirectory() as tmp:
-        text = os.path.join(tmp, "st.txt")
-        subprocess.run(["opencc_dict", "-i", OPENCC_TABLE, "-o", text, "-f", "ocd2", "-t", "text"],
+        text = os.path.join(tmp, "table.txt")
+        subprocess.run(["opencc_dict", "-i", path, "-o", text, "-f", "ocd2", "-t", "text"],
                        check=True)
         table = {}
         with open(text, encoding="utf-8") as f:
@@ -106,7 +109,8 @@ def main():
     irg = read_unihan("Unihan_IRGSources.txt.bz2", {"kRSUnicode", "kTotalStrokes"})
     variants = read_unihan("Unihan_Variants.txt.bz2", {"kTraditionalVariant"})
     readings = read_unihan("Unihan_Readings.txt.bz2", {"kMandarin"})
-    opencc = opencc_table()
+    opencc = opencc_table(OPENCC_TABLE)
+    tw_variants = {k: v[0] for k, v in opencc_table(OPENCC_TW_VARIANTS).items()}
 
     # The 214 radicals: full form and strokes. The Kangxi count is the radical's
     # stroke group; where Unihan's modern written count differs (廴 2 for 3,
@@ -151,6 +155,8 @@ def main():
             candidates = [chr(int(u[2:], 16)) for u in variants[cp]["kTraditionalVariant"].split()]
         else:
             candidates = []
+        candidates = [tw_variants.get(c, c) for c in candidates]
+        candidates = [c for i, c in enumerate(candidates) if c not in candidates[:i]]
         # Keep candidates GBK can show; the program's texts are GBK in the end.
         candidates = [c for c in candidates if in_gbk(c)]
         if candidates == [ch]:
@@ -166,7 +172,7 @@ def main():
 
     with open(os.path.join(OUT, "han_characters.tsv"), "w", encoding="utf-8") as f:
         f.write("# character, radical number (kRSUnicode), first kMandarin reading,"
-                " traditional forms (OpenCC STCharacters, else Unihan kTraditionalVariant)\n")
+                " traditional forms (OpenCC STCharacters with TWVariants, else Unihan kTraditionalVariant)\n")
         for ch, radical, reading, candidates in characters:
             f.write("%s\t%d\t%s\t%s\n" % (ch, radical, reading, " ".join(candidates)))
 
