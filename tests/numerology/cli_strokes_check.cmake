@@ -1,0 +1,17 @@
+# Runs velmora-cli strokes on the characters of EXPECTED (first field of each
+# line) and compares its output with the file.
+file(STRINGS ${EXPECTED} lines ENCODING UTF-8)
+set(texts)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "\t.*" "" text "${line}")
+  list(APPEND texts "${text}")
+endforeach()
+execute_process(COMMAND ${CLI} strokes ${texts} OUTPUT_VARIABLE output RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "velmora-cli strokes exited with ${rc}")
+endif()
+string(REPLACE ";" "\n" expected "${lines}")
+string(STRIP "${output}" output)
+if(NOT output STREQUAL expected)
+  message(FATAL_ERROR "velmora-cli strokes printed:\n${output}\nexpected:\n${expected}")
+endif()
