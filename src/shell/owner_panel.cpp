@@ -49,18 +49,18 @@ OwnerPanel::OwnerPanel(const QString& suffix, QWidget* parent) : QWidget(parent)
     MakeLabel(this, QStringLiteral("分"), 608, kTop, 13);
 }
 
-OwnerTexts OwnerPanel::ReadTexts() const {
-    OwnerTexts texts;
-    texts.Surname = Xing->text();
-    texts.GivenName = NameB->text();
-    texts.SexText = CBsex->currentText();
-    texts.DateKind = ComDate->currentIndex();
-    texts.YearText = SYear->currentText();
-    texts.MonthText = SMonth->currentText();
-    texts.DayText = Sday->currentText();
-    texts.HourText = Shour->currentText();
-    texts.MinuteText = CBFen->currentText();
-    return texts;
+calendar::BirthInput OwnerPanel::ReadBirthInput() const {
+    calendar::BirthInput input;
+    input.Surname = Xing->text().toStdString();
+    input.GivenName = NameB->text().toStdString();
+    input.SexText = CBsex->currentText().toStdString();
+    input.DateKind = ComDate->currentIndex();
+    input.YearText = SYear->currentText().toStdString();
+    input.MonthText = SMonth->currentText().toStdString();
+    input.DayText = Sday->currentText().toStdString();
+    input.HourText = Shour->currentText().toStdString();
+    input.MinuteText = CBFen->currentText().toStdString();
+    return input;
 }
 
 }  // namespace velmora::shell

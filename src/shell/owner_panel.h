@@ -7,25 +7,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "calendar/lunar_calendar.h"
+
 class QComboBox;
 class QLineEdit;
 
 namespace velmora::shell {
-
-// The row's texts exactly as typed or picked (nothing trimmed).
-// TODO(calendar): once calendar/lunar_calendar.h offers BirthInput, add
-// `BirthInput ReadBirthInput() const` mapping these fields one to one.
-struct OwnerTexts {
-    QString Surname;    // Xing
-    QString GivenName;  // NameB
-    QString SexText;    // CBsex: "男" or "女"
-    int DateKind = 0;   // ComDate index: 0 公历, 1 农历
-    QString YearText;   // SYear
-    QString MonthText;  // SMonth
-    QString DayText;    // Sday
-    QString HourText;   // Shour, e.g. "巳 10"
-    QString MinuteText; // CBFen
-};
 
 class OwnerPanel : public QWidget {
     Q_OBJECT
@@ -35,7 +22,9 @@ public:
     // Lays the row out at the top of `parent`, in the positions of the naming page.
     OwnerPanel(const QString& suffix, QWidget* parent);
 
-    OwnerTexts ReadTexts() const;
+    // The row's texts exactly as typed or picked (nothing trimmed); the
+    // calendar is the index of ComDate (0 公历, 1 农历).
+    calendar::BirthInput ReadBirthInput() const;
 
     QLineEdit* Xing;
     QLineEdit* NameB;

@@ -1,0 +1,271 @@
+// The main window after start, its page switching, the owner rows, the GBK
+// edit limits and the handler guard.
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QDate>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "base/errors.h"
+#include "shell/handler_guard.h"
+#include "shell/main_window.h"
+#include "shell/owner_panel.h"
+#include "shell/report_output.h"
+#include "shell/string_grid.h"
+#include "test_support.h"
+
+using velmora::shell::TFrmIndex;
+using velmora::testing::BoxSeen;
+using velmora::testing::ModalResponder;
+
+namespace {
+
+// Types text the way a keyboard or an input method delivers it, one
+// character at a time, Chinese included.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <class T>
+    static T* Find(const QWidget& window, const char* name) {
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
+        if (!widget) qFatal("no control named %s", name);
+        return widget;
+    }
+
+private slots:
+    void startState() {
+        TFrmIndex window;
+        QCOMPARE(window.size(), QSize(800, 590));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window.RzPageControl1->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+
+        auto* grid = Find<velmora::shell::StringGrid>(window, "RzStringGrid1");
+        QCOMPARE(grid->RowCount(), 101);
+        QCOMPARE(grid->ColCount(), 9);
+        QCOMPARE(grid->Cell(1, 0), QString());  // the header is written when the window shows
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList header = {"编号",     "企业名称", "企业繁体字", "总体笔画", "单位主体",
+                                    "主体五行", "主体笔画", "行业笔画",   "总体评分"};
+        const QList<int> widths = {43, 183, 194, 57, 57, 58, 55, 56, 54};
+        for (int col = 0; col < 9; ++col) {
+            QCOMPARE(grid->Cell(col, 0), header[col]);
+            QCOMPARE(grid->columnWidth(col), widths[col]);
+            for (int row = 1; row < grid->RowCount(); ++row) QVERIFY(grid->Cell(col, row).isEmpty());
+        }
+
+        QVERIFY(!Find<QPushButton>(window, "RzBitBtn2")->isEnabled());  // 继续显示
+        QVERIFY(Find<QLineEdit>(window, "Namezhi1")->isEnabled());
+        QVERIFY(Find<QLineEdit>(window, "Namezhi2")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(window, "Namezhi3")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(window, "Namezhi4")->isEnabled());
+        QVERIFY(!Find<QWidget>(window, "REbazi")->isVisible());
+
+        // Today in the almanac boxes, also when the year is not in their list.
+        const QDate today = QDate::currentDate();
+        QCOMPARE(Find<QComboBox>(window, "SlYear")->currentText(), today.toString("yyyy"));
+        QCOMPARE(Find<QComboBox>(window, "SlMonth")->currentText(), today.toString("MM"));
+        QCOMPARE(Find<QComboBox>(window, "Slday")->currentText(), today.toString("dd"));
+    }
+
+    void nameLengthEnablesFixedCharacters_data() {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QList<bool>>("enabled");  // Namezhi1 .. Namezhi4 after the last choice
+        QTest::newRow("three") << QStringList{"三字名"} << QList<bool>{true, true, true, false};
+        QTest::newRow("four") << QStringList{"四字名"} << QList<bool>{true, true, true, true};
+        QTest::newRow("four then two") << QStringList{"四字名", "二字名"}
+                                       << QList<bool>{true, true, false, false};
+    }
+    void nameLengthEnablesFixedCharacters() {
+        QFETCH(QStringList, choices);
+        QFETCH(QList<bool>, enabled);
+        TFrmIndex window;
+        auto* lengths = Find<QComboBox>(window, "CBZS");
+        QLineEdit* fixed[] = {Find<QLineEdit>(window, "Namezhi1"), Find<QLineEdit>(window, "Namezhi2"),
+                              Find<QLineEdit>(window, "Namezhi3"), Find<QLineEdit>(window, "Namezhi4")};
+        const QStringList typed = {"九", "万", "科", "技"};
+        for (int i = 0; i < 4; ++i) fixed[i]->setText(typed[i]);
+        for (const QString& choice : choices) lengths->setCurrentText(choice);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(fixed[i]->isEnabled(), enabled[i]);
+            QCOMPARE(fixed[i]->text(), typed[i]);  // only the enabled state changes
+        }
+    }
+
+    void toolbarSwitchesPages_data() {
+        QTest::addColumn<QString>("first");   // a button that leaves the naming page
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("公司取名") << "RzToolButton3" << "RzToolButton2" << "TabSheet1";
+        QTest::newRow("名字分析") << "" << "RzToolButton1" << "TabSheet3";
+        QTest::newRow("生辰八字") << "" << "RzToolButton3" << "TabSheet2";
+        QTest::newRow("开张吉日") << "" << "RzToolButton4" << "TabSheet4";
+        QTest::newRow("本日黄历") << "" << "RzToolButton5" << "TabSheet5";
+        QTest::newRow("解梦大全") << "" << "RzToolButton6" << "TabSheet6";
+        QTest::newRow("其他功能") << "" << "RzToolButton7" << "TabSheet9";
+        QTest::newRow("analysis 返回起名") << "RzToolButton1" << "RzBitBtn6" << "TabSheet1";
+        QTest::newRow("opening day 返回起名") << "RzToolButton4" << "RzBitBtn11" << "TabSheet1";
+    }
+    void toolbarSwitchesPages() {
+        QFETCH(QString, first);
+        QFETCH(QString, button);
+        QFETCH(QString, sheet);
+        TFrmIndex window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (!first.isEmpty())
+            QTest::mouseClick(Find<QAbstractButton>(window, first.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(Find<QAbstractButton>(window, button.toLatin1()), Qt::LeftButton);
+        QCOMPARE(window.RzPageControl1->currentWidget()->objectName(), sheet);
+    }
+
+    void toolbarHints() {
+        TFrmIndex window;
+        QCOMPARE(Find<QToolButton>(window, "RzToolButton11")->toolTip(), QStringLiteral("最小化"));
+        QCOMPARE(Find<QToolButton>(window, "RzToolButton12")->toolTip(), QStringLiteral("关闭"));
+        QCOMPARE(Find<QToolButton>(window, "RzToolButton6")->toolTip(), QStringLiteral("周公解梦"));
+        QCOMPARE(Find<QToolButton>(window, "RzToolButton5")->geometry(), QRect(334, 24, 75, 76));
+    }
+
+    void ownerRowsAreIndependentCopies_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("naming") << "";
+        QTest::newRow("bazi") << "2";
+        QTest::newRow("analysis") << "3";
+    }
+    void ownerRowsAreIndependentCopies() {
+        QFETCH(QString, suffix);
+        TFrmIndex window;
+        auto combo = [&](const char* base) {
+            return Find<QComboBox>(window, (QString::fromLatin1(base) + suffix).toLatin1());
+        };
+        QCOMPARE(combo("CBsex")->currentText(), QStringLiteral("男"));
+        QVERIFY(!combo("CBsex")->isEditable());
+        QCOMPARE(combo("ComDate")->currentIndex(), 0);
+        QCOMPARE(combo("SYear")->count(), 120);
+        QCOMPARE(combo("SYear")->itemText(0), QStringLiteral("1900"));
+        QCOMPARE(combo("SYear")->currentText(), QStringLiteral("1980"));
+        QVERIFY(combo("SYear")->isEditable());
+        QCOMPARE(combo("Shour")->count(), 24);
+        QCOMPARE(combo("Shour")->itemText(10), QStringLiteral("巳 10"));
+        QCOMPARE(combo("Shour")->itemText(23), QStringLiteral("子 23"));
+        QCOMPARE(combo("CBFen")->count(), 60);
+
+        // Typing into this row leaves the other two untouched.
+        auto* surname = Find<QLineEdit>(window, (QStringLiteral("Xing") + suffix).toLatin1());
+        Type(surname, QStringLiteral("张"));
+        combo("Shour")->setCurrentText(QStringLiteral("巳 10"));
+        combo("ComDate")->setCurrentIndex(1);
+        for (const QString& other : {QString(), QStringLiteral("2"), QStringLiteral("3")}) {
+            if (other == suffix) continue;
+            QVERIFY(Find<QLineEdit>(window, (QStringLiteral("Xing") + other).toLatin1())->text().isEmpty());
+        }
+        const auto* panel = window.findChild<velmora::shell::OwnerPanel*>(QStringLiteral("OwnerPanel") + suffix);
+        QVERIFY(panel);
+        const velmora::calendar::BirthInput input = panel->ReadBirthInput();
+        QCOMPARE(input.Surname, std::string("张"));
+        QCOMPARE(input.SexText, std::string("男"));
+        QCOMPARE(input.DateKind, 1);
+        QCOMPARE(input.YearText, std::string("1980"));
+        QCOMPARE(input.HourText, std::string("巳 10"));
+        QCOMPARE(input.MinuteText, std::string("0"));
+    }
+
+    void editLimitsCountGbkBytes_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const QString twelve = QString(12, QChar(0x4E5D));        // 九 x 12 = 24 bytes
+        const QString sixty = QString(60, QChar(0x4E07));         // 万 x 60 = 120 bytes
+        QTest::newRow("surname 20") << "Xing" << twelve << QString(10, QChar(0x4E5D));
+        QTest::newRow("given name 20") << "NameB2" << twelve << QString(10, QChar(0x4E5D));
+        QTest::newRow("prefix 100") << "NameBegin" << sixty << QString(50, QChar(0x4E07));
+        QTest::newRow("suffix 100") << "NameEnd3" << sixty << QString(50, QChar(0x4E07));
+        QTest::newRow("fixed char 2") << "Namezhi1" << "九万" << "九";
+        QTest::newRow("fixed char latin") << "Namezhi2" << "abc" << "ab";
+        QTest::newRow("mixed 2 bytes") << "Namezhi1" << "a九" << "a";
+        QTest::newRow("short name 8") << "Namezhi13" << "上海九万科" << "上海九万";
+        QTest::newRow("short name mixed") << "Namezhi13" << "ab九万科技" << "ab九万科";
+    }
+    void editLimitsCountGbkBytes() {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        TFrmIndex window;
+        auto* line = Find<QLineEdit>(window, edit.toLatin1());
+        line->setEnabled(true);
+        Type(line, typed);
+        QCOMPARE(line->text(), kept);
+    }
+
+    void guardShowsErrorAndGoesOn() {
+        QWidget host;
+        auto* button = new QPushButton(QStringLiteral("出错"), &host);
+        button->resize(80, 24);
+        int calls = 0;
+        QObject::connect(button, &QPushButton::clicked, [&calls] {
+            ++calls;
+            throw velmora::ConversionError("'1980-2-30' is not a valid date");
+        });
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QList<BoxSeen> seen;
+        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);  // the program went on: the button still works
+        QCOMPARE(calls, 2);
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0].text, QStringLiteral("'1980-2-30' is not a valid date"));
+        QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    }
+
+    void showMsgBox() {
+        QList<BoxSeen> seen;
+        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        velmora::shell::ShowMsg(QStringLiteral("姓不能为空!"));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, QStringLiteral("提示"));
+        QCOMPARE(seen[0].text, QStringLiteral("姓不能为空!"));
+        QCOMPARE(seen[0].icon, QMessageBox::Information);
+        QCOMPARE(seen[0].buttons, 1);
+    }
+
+    // Last: the close button ends the application's event loop.
+    void closeButtonClosesQueriesAndWindow() {
+        TFrmIndex window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& almanac = window.Queries().ADOQuery1;
+        almanac.SetSql("select 1");
+        almanac.Open();
+        QVERIFY(almanac.IsOpen());
+        QTest::mouseClick(Find<QToolButton>(window, "RzToolButton12"), Qt::LeftButton);
+        QVERIFY(!almanac.IsOpen());
+        QVERIFY(!window.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    velmora::shell::GuardedApplication app(argc, argv);
+    velmora::shell::ApplyProgramLook(app);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
