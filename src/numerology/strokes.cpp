@@ -1,6 +1,7 @@
 #include "numerology/strokes.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/gbk.h"
 #include "base/text.h"
@@ -9,16 +10,63 @@
 namespace velmora::numerology {
 namespace {
 
-constexpr std::string_view kStrokeSql = "select bh from word where zi = ?";
-constexpr std::string_view kTraditionalSql = "select ft from word where zi = ?";
+// Keys are looked up in batches through one IN list of fixed width, so the
+// statement stays prepared and each call takes the file's read lock once per
+// batch rather than once per character. Unused places are bound to NULL,
+// which matches nothing.
+constexpr size_t kBatch = 16;
+
+std::string BatchSql(std::string_view column, std::string_view table) {
+    std::string sql = "select zi, " + std::string(column) + " from " + std::string(table) +
+                      " where zi in (";
+    for (size_t i = 0; i < kBatch; ++i) sql += i == 0 ? "?" : ", ?";
+    return sql + ")";
+}
+
+const std::string& StrokeSql() {
+    static const std::string sql = BatchSql("bh", "word");
+    return sql;
+}
+
+const std::string& TraditionalSql() {
+    static const std::string sql = BatchSql("ft", "word");
+    return sql;
+}
+
 constexpr std::string_view kReadingSql = "select nr from namefx where num = ?";
 
-// Runs one keyed lookup; the prepared statement is kept while the SQL stays the same.
-void OpenKeyed(store::Query& query, std::string_view sql, std::string key) {
+// Runs one statement on the caller's query; the prepared statement is kept
+// while the SQL text stays the same.
+void OpenWith(store::Query& query, std::string_view sql, std::vector<store::Param> params) {
     query.Close();
     if (query.Sql() != sql) query.SetSql(std::string(sql));
-    query.SetParams({store::Param(std::move(key))});
+    query.SetParams(std::move(params));
     query.Open();
+}
+
+// For each key of the text, the second column of the first word row whose zi
+// is that key; keys without a row are absent from the map.
+std::map<std::string, store::Field::Value> LookUp(store::Query& query, const std::string& sql,
+                                                   const std::vector<std::string>& keys) {
+    std::vector<std::string> distinct;
+    for (const std::string& key : keys)
+        if (std::find(distinct.begin(), distinct.end(), key) == distinct.end())
+            distinct.push_back(key);
+    std::map<std::string, store::Field::Value> found;
+    for (size_t start = 0; start < distinct.size(); start += kBatch) {
+        std::vector<store::Param> params(kBatch);  // NULL by default
+        for (size_t i = 0; i < kBatch && start + i < distinct.size(); ++i)
+            params[i] = distinct[start + i];
+        OpenWith(query, sql, std::move(params));
+        for (query.First(); !query.AtEnd(); query.Next()) {
+            const std::string zi = query.FieldAt(0).AsText();
+            if (found.count(zi)) continue;
+            const store::Field value = query.FieldAt(1);
+            if (value.IsNull()) found.emplace(zi, std::monostate{});
+            else found.emplace(zi, value.AsText());
+        }
+    }
+    return found;
 }
 
 // The first character of a text (UTF-8), empty for an empty text.
@@ -40,25 +88,29 @@ std::vector<std::string> CharacterKeys(std::string_view text) {
 }
 
 int GetStrokeCount(store::Query& query, std::string_view text) {
+    const std::vector<std::string> keys = CharacterKeys(text);
+    const auto found = LookUp(query, StrokeSql(), keys);
     int total = 0;
-    for (std::string& key : CharacterKeys(text)) {
-        OpenKeyed(query, kStrokeSql, std::move(key));
-        if (query.RowCount() > 0) total += static_cast<int>(query.FieldAt(0).AsInteger());
+    for (const std::string& key : keys) {
+        auto it = found.find(key);
+        if (it != found.end()) total += static_cast<int>(store::Field(&it->second).AsInteger());
     }
     return total;
 }
 
 std::string GetTraditionalForm(store::Query& query, std::string_view text) {
+    const std::vector<std::string> keys = CharacterKeys(text);
+    const auto found = LookUp(query, TraditionalSql(), keys);
     std::string result;
-    for (std::string& key : CharacterKeys(text)) {
-        OpenKeyed(query, kTraditionalSql, std::move(key));
-        if (query.RowCount() > 0) result += FirstCharacter(Trim(query.FieldAt(0).AsText()));
+    for (const std::string& key : keys) {
+        auto it = found.find(key);
+        if (it != found.end()) result += FirstCharacter(Trim(store::Field(&it->second).AsText()));
     }
     return result;
 }
 
 std::string GetNameFxText(store::Query& query, long long number) {
-    OpenKeyed(query, kReadingSql, std::to_string(NameNumber(number)));
+    OpenWith(query, kReadingSql, {store::Param(std::to_string(NameNumber(number)))});
     return query.RowCount() > 0 ? query.FieldAt(0).AsText() : std::string();
 }
 

@@ -2,9 +2,10 @@
 // Lookups in the character dictionary and the name-number readings. Each runs
 // on a query object the calling window owns: bound to Vudazod.db (table word)
 // for strokes and traditional forms, to KelFile.db (table namefx) for readings.
-// Every call replaces the query's SQL, binds the key as a parameter, opens it
-// and leaves it open on the last statement. Database errors (missing file or
-// table, time-out) propagate as DatabaseError.
+// Every call sets the query's SQL, binds the keys as parameters (a quote in a
+// name is an ordinary character), opens it and leaves it open on its last
+// statement. Database errors (missing file or table, time-out) propagate as
+// DatabaseError.
 
 #include <string>
 #include <string_view>
