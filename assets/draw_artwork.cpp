@@ -434,9 +434,9 @@ void ToolPhone(QPainter& p) {
     p.drawRect(QRectF(-7.5, -12, 15, 22));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(0, 13.5), 1.8, 1.8);
-    p.setPen(Qt::white);
-    p.setFont(Font(8, true));
-    p.drawText(QRectF(-7.5, -12, 15, 22), Qt::AlignCenter, QStringLiteral("138"));
+    // Signal bars on the screen.
+    p.setBrush(Qt::white);
+    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(-4.5 + i * 3.5, 2 - i * 3.5, 2.2, 3.5 + i * 3.5));
 }
 
 void ToolQQ(QPainter& p) {

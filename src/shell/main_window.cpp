@@ -58,6 +58,8 @@ QPushButton[primary="true"]:hover { background: #e35a4b; }
 QToolButton[clickArea="true"] { background: transparent; border: none; }
 QToolButton[clickArea="true"]:hover { background: rgba(255, 255, 255, 38); border-radius: 6px; }
 QToolButton[clickArea="true"]:pressed { background: rgba(0, 0, 0, 30); border-radius: 6px; }
+QToolButton[toolbar="true"]:checked { background: rgba(255, 236, 190, 34); border-radius: 6px;
+    border-bottom: 2px solid #f2c96b; }
 QToolButton#RzToolButton11:hover, QToolButton#RzToolButton12:hover { border-radius: 0px; }
 QTableWidget#RzStringGrid1 { gridline-color: #d4dde8; selection-background-color: #fbe3b0;
     selection-color: #000000; }
@@ -136,9 +138,13 @@ void TFrmIndex::BuildFrame() {
     connect(RzToolButton12, &QToolButton::clicked, this, &TFrmIndex::RzToolButton12Click);
 
     for (const ToolbarButton& entry : kToolbar) {
-        this->*entry.member = MakeClickArea(this, QString::fromLatin1(entry.name),
+        QToolButton* button = MakeClickArea(this, QString::fromLatin1(entry.name),
                                             QRect(entry.left, 24, 75, 76),
                                             QString::fromUtf8(entry.hint));
+        // The button of the active page keeps a light mark, so the user sees where he is.
+        button->setProperty("toolbar", true);
+        button->setCheckable(true);
+        this->*entry.member = button;
     }
 
     auto* panel = new QFrame(this);
@@ -184,7 +190,14 @@ void TFrmIndex::FormCreate() {
 
 void TFrmIndex::FormShow() { TabSheet1->WriteGridHeader(); }
 
-void TFrmIndex::ShowPage(QWidget* page) { RzPageControl1->setCurrentWidget(page); }
+void TFrmIndex::ShowPage(QWidget* page) {
+    RzPageControl1->setCurrentWidget(page);
+    const std::pair<QWidget*, QToolButton*> owners[] = {
+        {TabSheet1, RzToolButton2}, {TabSheet3, RzToolButton1}, {TabSheet2, RzToolButton3},
+        {TabSheet4, RzToolButton4}, {TabSheet5, RzToolButton5}, {TabSheet6, RzToolButton6},
+        {TabSheet9, RzToolButton7}};
+    for (const auto& [sheet, button] : owners) button->setChecked(sheet == page);
+}
 
 void TFrmIndex::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -14,8 +14,8 @@ StringGrid::StringGrid(const QString& name, int row_count, const QList<int>& col
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(row_height);
     verticalHeader()->setMinimumSectionSize(row_height);
+    verticalHeader()->setDefaultSectionSize(row_height);
     horizontalHeader()->setFixedHeight(row_height + 2);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);

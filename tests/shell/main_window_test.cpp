@@ -67,6 +67,7 @@ private slots:
         for (int col = 0; col < 9; ++col) {
             QCOMPARE(grid->Cell(col, 0), header[col]);
             QCOMPARE(grid->columnWidth(col), widths[col]);
+            QCOMPARE(grid->rowHeight(col), 18);
             for (int row = 1; row < grid->RowCount(); ++row) QVERIFY(grid->Cell(col, row).isEmpty());
         }
 
