@@ -64,30 +64,35 @@ std::string_view JieOfMonth(int month) { return JieNames[Mod(month - 2, 12)]; }
 
 int MonthStartKey(int month) { return kMonthStartKeys[Mod(month - 1, 12)]; }
 
-std::optional<DateValue> JieMomentOfMonth(int year, int month) {
+static std::optional<DateValue> JieMomentOfMonth(store::Query& tgcode, int year, int month) {
     try {
-        store::Query query(store::BuildConnectionString(store::DataFile::Tgcode),
-                           store::Query::kDefaultTimeout);
-        query.SetSql("SELECT SJ FROM JQ WHERE YearA = ? AND JQ = ? LIMIT 1");
-        query.AddParam(static_cast<long long>(year));
-        query.AddParam(std::string(JieOfMonth(month)));
-        query.Open();
-        if (query.RowCount() != 1) return std::nullopt;
-        return query.FieldAt(0).AsDate();
+        tgcode.Close();
+        tgcode.SetSql("SELECT SJ FROM JQ WHERE YearA = ? AND JQ = ? LIMIT 1");
+        tgcode.SetParams({store::Param(static_cast<long long>(year)),
+                          store::Param(std::string(JieOfMonth(month)))});
+        tgcode.Open();
+        std::optional<DateValue> moment;
+        if (tgcode.RowCount() == 1) moment = tgcode.FieldAt(0).AsDate();
+        tgcode.Close();
+        return moment;
     } catch (const std::exception&) {
+        tgcode.Close();
         return std::nullopt;
     }
 }
 
+std::optional<DateValue> JieMomentOfMonth(int year, int month) {
+    store::Query query = OpenTgcodeQuery();
+    return JieMomentOfMonth(query, year, month);
+}
+
 bool IsBeforeJieMoment(int year, DateValue moment) {
     try {
-        store::Query query(store::BuildConnectionString(store::DataFile::Tgcode),
-                           store::Query::kDefaultTimeout);
+        store::Query query = OpenTgcodeQuery();
         query.SetSql(
             "SELECT SJ FROM JQ WHERE YearA = ? AND JQ IN ('立春','惊蛰','清明','立夏','芒种',"
             "'小暑','立秋','白露','寒露','立冬','大雪','小寒') AND date(SJ) = ? LIMIT 1");
-        query.AddParam(static_cast<long long>(year));
-        query.AddParam(FormatDate(moment));
+        query.SetParams({store::Param(static_cast<long long>(year)), store::Param(FormatDate(moment))});
         query.Open();
         return query.RowCount() == 1 && moment < query.FieldAt(0).AsDate();
     } catch (const std::exception&) {
@@ -111,10 +116,12 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;
+    // One temporary query serves the 21 lookups of the call.
+    store::Query tgcode = OpenTgcodeQuery();
 
     // Month and year change at the month's 节 instant; a month without a row
     // in JQ uses its fixed start day.
-    const std::optional<DateValue> jie = JieMomentOfMonth(year, month);
+    const std::optional<DateValue> jie = JieMomentOfMonth(tgcode, year, month);
     p.BeforeJie = jie && std::floor(*jie) == birthDay && moment < *jie;
     int monthDayKey;
     if (jie) monthDayKey = MonthStartKey(month) - (moment < *jie ? 1 : 0);
@@ -159,6 +166,7 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     p.StartAge = age;
     p.StartAgeText = std::to_string(age);
 
+    // Nayin first, then ten gods, so each run reuses its prepared statement.
     p.LuckNayinLine = "纳音：";
     p.LuckTenGodLine = "十神：";
     for (int k = 0; k < 10; ++k) {
@@ -166,9 +174,12 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
         const std::string pillar = Pillar(p.MonthStemCode + s, p.MonthBranchCode + s);
         if (k > 0) p.LuckPillars += "   ";
         p.LuckPillars += pillar;
-        p.LuckNayinLine += NayinOf(pillar) + " ";
+        p.LuckNayinLine += NayinOf(tgcode, pillar) + " ";
+    }
+    for (int k = 0; k < 10; ++k) {
+        const int s = p.Backward ? -k : k;
         const std::string stem(StemCodeNames[Mod(p.MonthStemCode + s, 10)]);
-        p.LuckTenGodLine += TenGodOf(p.DayStem + stem) + "   ";
+        p.LuckTenGodLine += TenGodOf(tgcode, p.DayStem + stem) + "   ";
     }
 
     // The branch of the lunar year in which the next 节 falls.

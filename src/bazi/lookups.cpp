@@ -36,18 +36,24 @@ constexpr std::array<ConstellationRange, 13> kConstellations = {{
 
 constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火", "土"};
 
-// One keyed lookup on Tgcode: the first column of the first row, trimmed;
-// empty for no row or any database error.
-std::string LookupText(const char* sql, std::string_view key) {
+constexpr const char* kElementSql =
+    "SELECT wh FROM hzwh WHERE instr(hz, ?) > 0 ORDER BY rowid LIMIT 1";
+constexpr const char* kTenGodSql = "SELECT ShiShen FROM Shishen WHERE jiazi = ? LIMIT 1";
+constexpr const char* kNayinSql = "SELECT layin FROM jiazi WHERE jiazi = ? LIMIT 1";
+
+// One keyed lookup: the first column of the first row, trimmed; empty for no
+// row or any database error.
+std::string LookupText(store::Query& query, const char* sql, std::string_view key) {
     try {
-        store::Query query(store::BuildConnectionString(store::DataFile::Tgcode),
-                           store::Query::kDefaultTimeout);
+        query.Close();
         query.SetSql(sql);
         query.AddParam(std::string(key));
         query.Open();
-        if (query.RowCount() == 0) return {};
-        return Trim(query.FieldAt(0).AsText());
+        std::string text = query.RowCount() > 0 ? Trim(query.FieldAt(0).AsText()) : std::string();
+        query.Close();
+        return text;
     } catch (const std::exception&) {
+        query.Close();
         return {};
     }
 }
@@ -64,19 +70,39 @@ std::string ConstellationOf(DateValue date) {
     return {};
 }
 
-std::string CharElement(std::string_view character) {
+store::Query OpenTgcodeQuery() {
+    return store::Query(store::BuildConnectionString(store::DataFile::Tgcode),
+                        store::Query::kDefaultTimeout);
+}
+
+std::string CharElement(store::Query& tgcode, std::string_view character) {
     const std::string key = Trim(character);
     // An empty key would be contained in every row; it has no element.
     if (key.empty()) return {};
-    return LookupText("SELECT wh FROM hzwh WHERE instr(hz, ?) > 0 ORDER BY rowid LIMIT 1", key);
+    return LookupText(tgcode, kElementSql, key);
+}
+
+std::string TenGodOf(store::Query& tgcode, std::string_view pair) {
+    return LookupText(tgcode, kTenGodSql, pair);
+}
+
+std::string NayinOf(store::Query& tgcode, std::string_view pillar) {
+    return LookupText(tgcode, kNayinSql, pillar);
+}
+
+std::string CharElement(std::string_view character) {
+    store::Query query = OpenTgcodeQuery();
+    return CharElement(query, character);
 }
 
 std::string TenGodOf(std::string_view pair) {
-    return LookupText("SELECT ShiShen FROM Shishen WHERE jiazi = ? LIMIT 1", pair);
+    store::Query query = OpenTgcodeQuery();
+    return TenGodOf(query, pair);
 }
 
 std::string NayinOf(std::string_view pillar) {
-    return LookupText("SELECT layin FROM jiazi WHERE jiazi = ? LIMIT 1", pillar);
+    store::Query query = OpenTgcodeQuery();
+    return NayinOf(query, pillar);
 }
 
 std::string ElementCountText(std::string_view elementLine) {
@@ -96,10 +122,11 @@ std::string ElementCountText(std::string_view elementLine) {
 }
 
 std::string ElementLine(const std::string_view (&characters)[8]) {
+    store::Query query = OpenTgcodeQuery();
     std::string line;
     for (int i = 0; i < 8; ++i) {
         if (i > 0 && i % 2 == 0) line += "   ";
-        line += CharElement(characters[i]);
+        line += CharElement(query, characters[i]);
     }
     return line;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/dates.h"
+#include "store/query.h"
 
 namespace velmora::bazi {
 
@@ -26,6 +27,16 @@ std::string TenGodOf(std::string_view pair);
 // Nayin of a pillar "stem + branch" from `jiazi`, or empty. The text is
 // looked up exactly as passed, so a trailing blank finds nothing.
 std::string NayinOf(std::string_view pillar);
+
+// The same three lookups on a query the caller holds bound to Tgcode.db, for
+// a run of lookups on one connection (a fresh connection costs far more than
+// the lookup itself). Errors give empty text, as above.
+std::string CharElement(store::Query& tgcode, std::string_view character);
+std::string TenGodOf(store::Query& tgcode, std::string_view pair);
+std::string NayinOf(store::Query& tgcode, std::string_view pillar);
+
+// A query bound to Tgcode.db for the overloads above.
+store::Query OpenTgcodeQuery();
 
 // Counts 金木水火土 among the eight two-byte words at GBK bytes 1, 3, 8, 10,
 // 15, 17, 22 and 24 of an element line ("金:占2个, 木:占1个, ...").

@@ -9,6 +9,11 @@
 
 namespace velmora::cli {
 
+int RunLunar(const Args& args, std::ostream& out, std::ostream& err);
+int RunSolar(const Args& args, std::ostream& out, std::ostream& err);
+int RunPillars(const Args& args, std::ostream& out, std::ostream& err);
+int RunJieqi(const Args& args, std::ostream& out, std::ostream& err);
+
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
 int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
 
@@ -19,6 +24,10 @@ constexpr const char* kVersion = "0.1.0";
 // One row per subcommand; each lives in its own cmd_*.cpp.
 const Command kCommands[] = {
     {"", "", nullptr},  // placeholder so the table is never empty
+    {"lunar", "lunar DATE...         lunar date, its text and solar term of each yyyy-M-d (- reads stdin)", RunLunar},
+    {"solar", "solar YEAR MONTH DAY [--leap]  Gregorian date of a lunar date", RunSolar},
+    {"pillars", "pillars \"yyyy-M-d H:m\" SEX...  four pillars, 胎元, luck and hidden stems (- reads stdin)", RunPillars},
+    {"jieqi", "jieqi YEAR            the year's 24 solar-term instants (China Standard Time)", RunJieqi},
     {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
 };

@@ -7,7 +7,9 @@
 namespace velmora::calendar {
 namespace {
 
-LunarDate Lunar(int y, int m, int d, bool leap = false) { return {y, m, d, leap ? 1 : 0}; }
+LunarDate Lunar(int y, int m, int d, bool leap = false) {
+    return {y, m, d, static_cast<std::uint8_t>(leap ? 1 : 0)};
+}
 
 TEST(LunarCalendar, SolarToLunarAtRangeEndsNewYearsAndLeapMonths) {
     struct Case { int y, m, d; LunarDate want; };
