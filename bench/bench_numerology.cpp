@@ -15,9 +15,12 @@ constexpr const char* kTenCharacterName = "上海华鑫科技有限公司";
 void BM_GetStrokeCount_TenCharacters(benchmark::State& state) {
     store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
                        store::Query::kLookupTimeout);
-    for (auto _ : state) benchmark::DoNotOptimize(numerology::GetStrokeCount(query, kTenCharacterName));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(numerology::GetStrokeCount(query, kTenCharacterName));
 }
-BENCHMARK(BM_GetStrokeCount_TenCharacters)->Unit(benchmark::kMicrosecond)->Repetitions(5)
+BENCHMARK(BM_GetStrokeCount_TenCharacters)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_GetTraditionalForm_TenCharacters(benchmark::State& state) {
@@ -26,7 +29,9 @@ void BM_GetTraditionalForm_TenCharacters(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(numerology::GetTraditionalForm(query, kTenCharacterName));
 }
-BENCHMARK(BM_GetTraditionalForm_TenCharacters)->Unit(benchmark::kMicrosecond)->Repetitions(5)
+BENCHMARK(BM_GetTraditionalForm_TenCharacters)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_GetNameFxText(benchmark::State& state) {
@@ -46,7 +51,8 @@ BENCHMARK(BM_GetShuliText)->Unit(benchmark::kMicrosecond);
 
 namespace {
 void BM_CharacterKeys_TenCharacters(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(velmora::numerology::CharacterKeys(kTenCharacterName));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(velmora::numerology::CharacterKeys(kTenCharacterName));
 }
 BENCHMARK(BM_CharacterKeys_TenCharacters)->Unit(benchmark::kMicrosecond);
 }  // namespace

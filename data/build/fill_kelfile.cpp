@@ -15,10 +15,14 @@ namespace {
 
 std::string_view ClassOpening(numerology::Luck luck) {
     switch (luck) {
-        case numerology::Luck::Good: return "此数属吉。";
-        case numerology::Luck::Bad: return "此数属凶。";
-        case numerology::Luck::GoodWithBad: return "此数吉中带凶。";
-        case numerology::Luck::BadWithGood: return "此数凶中带吉。";
+        case numerology::Luck::Good:
+            return "此数属吉。";
+        case numerology::Luck::Bad:
+            return "此数属凶。";
+        case numerology::Luck::GoodWithBad:
+            return "此数吉中带凶。";
+        case numerology::Luck::BadWithGood:
+            return "此数凶中带吉。";
     }
     return {};
 }

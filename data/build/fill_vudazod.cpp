@@ -48,9 +48,9 @@ struct RadicalElement {
 constexpr RadicalElement kRadicalElements[] = {
     {167, "金"}, {18, "金"},  {62, "金"},  {69, "金"},  {96, "金"},  {154, "金"},  // 金刀戈斤玉贝
     {75, "木"},  {115, "木"}, {118, "木"}, {119, "木"}, {140, "木"}, {120, "木"},  // 木禾竹米艸糸
-    {85, "水"},  {15, "水"},  {173, "水"}, {195, "水"}, {47, "水"},                // 水冫雨鱼川
-    {86, "火"},  {72, "火"},                                                      // 火日
-    {32, "土"},  {46, "土"},  {112, "土"}, {102, "土"}, {170, "土"},               // 土山石田阜
+    {85, "水"},  {15, "水"},  {173, "水"}, {195, "水"}, {47, "水"},   // 水冫雨鱼川
+    {86, "火"},  {72, "火"},                                          // 火日
+    {32, "土"},  {46, "土"},  {112, "土"}, {102, "土"}, {170, "土"},  // 土山石田阜
 };
 
 // Elements by the initial of the Mandarin reading (the five tones: 牙 木,
@@ -60,11 +60,29 @@ std::string_view ElementOfReading(std::string_view reading) {
     auto starts = [&](std::string_view p) { return reading.substr(0, p.size()) == p; };
     if (starts("zh") || starts("ch") || starts("sh")) return "火";
     switch (reading[0]) {
-        case 'g': case 'k': case 'j': case 'q': case 'x': return "木";
-        case 'd': case 't': case 'n': case 'l': case 'r': return "火";
-        case 'z': case 'c': case 's': return "金";
-        case 'b': case 'p': case 'm': case 'f': return "水";
-        default: return "土";  // a, o, e, y, w, h and vowels with tone marks
+        case 'g':
+        case 'k':
+        case 'j':
+        case 'q':
+        case 'x':
+            return "木";
+        case 'd':
+        case 't':
+        case 'n':
+        case 'l':
+        case 'r':
+            return "火";
+        case 'z':
+        case 'c':
+        case 's':
+            return "金";
+        case 'b':
+        case 'p':
+        case 'm':
+        case 'f':
+            return "水";
+        default:
+            return "土";  // a, o, e, y, w, h and vowels with tone marks
     }
 }
 
@@ -78,7 +96,7 @@ std::string_view ElementOfStrokes(int strokes) {
 int ToInt(const std::string& text) { return static_cast<int>(ToInteger(text)); }
 
 class CharacterRules {
-public:
+  public:
     explicit CharacterRules(const fs::path& sources) {
         for (const auto& r : ReadTsv(sources / "kangxi_radicals.tsv")) {
             radical_strokes_.at(static_cast<size_t>(ToInt(r.at(0)))) = ToInt(r.at(2));
@@ -105,7 +123,8 @@ public:
             auto full = full_radicals_.find(ft);
             return full != full_radicals_.end() ? full->second : f.written;
         }
-        return std::max(f.written, f.residual + radical_strokes_.at(static_cast<size_t>(f.radical)));
+        return std::max(f.written,
+                        f.residual + radical_strokes_.at(static_cast<size_t>(f.radical)));
     }
 
     Character Make(const std::vector<std::string>& record) const {
@@ -113,12 +132,15 @@ public:
         c.zi = record.at(0);
         const int radical = ToInt(record.at(1));
         const std::string reading = record.size() > 2 ? record[2] : std::string();
-        const std::vector<std::string> candidates =
-            record.size() > 3 && !record[3].empty() ? Split(record[3], ' ')
-                                                    : std::vector<std::string>{};
-        if (auto o = overrides_.find(c.zi); o != overrides_.end()) c.ft = o->second;
-        else if (!candidates.empty()) c.ft = candidates.front();
-        else c.ft = c.zi;
+        const std::vector<std::string> candidates = record.size() > 3 && !record[3].empty()
+                                                        ? Split(record[3], ' ')
+                                                        : std::vector<std::string>{};
+        if (auto o = overrides_.find(c.zi); o != overrides_.end())
+            c.ft = o->second;
+        else if (!candidates.empty())
+            c.ft = candidates.front();
+        else
+            c.ft = c.zi;
         c.bh = Strokes(c.zi, c.ft);
         for (const RadicalElement& re : kRadicalElements)
             if (re.radical == radical) c.wuhang = re.element;
@@ -127,7 +149,7 @@ public:
         return c;
     }
 
-private:
+  private:
     std::array<int, 215> radical_strokes_{};
     std::map<std::string, int> full_radicals_;  // full radical form -> Kangxi strokes
     std::map<std::string, StrokeFacts> facts_;
@@ -158,8 +180,10 @@ void FillGz(Database& db) {
         if (!numerology::PatternWorthProposing(pattern)) return;
         row[0] = static_cast<long long>(pattern.size());
         for (size_t i = 0; i < 4; ++i) {
-            if (i < pattern.size()) row[i + 1] = static_cast<long long>(pattern[i]);
-            else row[i + 1] = std::monostate{};
+            if (i < pattern.size())
+                row[i + 1] = static_cast<long long>(pattern[i]);
+            else
+                row[i + 1] = std::monostate{};
         }
         row[5] = static_cast<long long>(numerology::PatternScore(pattern));
         gz.Row(row);
@@ -236,7 +260,8 @@ void FillVudazod(BuildContext& context) {
         long long id = 0;
         for (const std::string& zi : ReadPool(context.sources / "cyzi.txt")) {
             auto it = dictionary.find(zi);
-            if (it == dictionary.end()) throw std::runtime_error("cyzi.txt: unknown character " + zi);
+            if (it == dictionary.end())
+                throw std::runtime_error("cyzi.txt: unknown character " + zi);
             const Character& c = it->second;
             cyzi.Row({++id, c.zi, c.wuhang, c.ft, static_cast<long long>(c.bh)});
             pool.emplace(zi, c);

@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "cli/commands.h"
 #include "base/text.h"
+#include "cli/commands.h"
 #include "numerology/shuli.h"
 
 namespace velmora::cli {

@@ -17,9 +17,9 @@ int PatternScore(std::span<const int> strokes) {
     }
     const double total = LuckPoints(LuckOf(running));
     counts /= static_cast<double>(count);
-    const double score = count == 2 ? 0.6 * total + 0.4 * counts
-                                    : 0.5 * total + 0.2 * sums / static_cast<double>(count - 2) +
-                                          0.3 * counts;
+    const double score =
+        count == 2 ? 0.6 * total + 0.4 * counts
+                   : 0.5 * total + 0.2 * sums / static_cast<double>(count - 2) + 0.3 * counts;
     return static_cast<int>(std::lround(score));
 }
 

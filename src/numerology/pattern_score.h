@@ -21,10 +21,14 @@ inline constexpr int kMaximumPatternStrokes = 30;  // gz lists counts 1..30 per 
 
 constexpr int LuckPoints(Luck luck) {
     switch (luck) {
-        case Luck::Good: return 100;
-        case Luck::GoodWithBad: return 75;
-        case Luck::BadWithGood: return 65;
-        case Luck::Bad: return 30;
+        case Luck::Good:
+            return 100;
+        case Luck::GoodWithBad:
+            return 75;
+        case Luck::BadWithGood:
+            return 65;
+        case Luck::Bad:
+            return 30;
     }
     return 0;
 }

@@ -17,8 +17,8 @@ namespace {
 constexpr size_t kBatch = 16;
 
 std::string BatchSql(std::string_view column, std::string_view table) {
-    std::string sql = "select zi, " + std::string(column) + " from " + std::string(table) +
-                      " where zi in (";
+    std::string sql =
+        "select zi, " + std::string(column) + " from " + std::string(table) + " where zi in (";
     for (size_t i = 0; i < kBatch; ++i) sql += i == 0 ? "?" : ", ?";
     return sql + ")";
 }
@@ -47,7 +47,7 @@ void OpenWith(store::Query& query, std::string_view sql, std::vector<store::Para
 // For each key of the text, the second column of the first word row whose zi
 // is that key; keys without a row are absent from the map.
 std::map<std::string, store::Field::Value> LookUp(store::Query& query, const std::string& sql,
-                                                   const std::vector<std::string>& keys) {
+                                                  const std::vector<std::string>& keys) {
     std::vector<std::string> distinct;
     for (const std::string& key : keys)
         if (std::find(distinct.begin(), distinct.end(), key) == distinct.end())
@@ -62,8 +62,10 @@ std::map<std::string, store::Field::Value> LookUp(store::Query& query, const std
             const std::string zi = query.FieldAt(0).AsText();
             if (found.count(zi)) continue;
             const store::Field value = query.FieldAt(1);
-            if (value.IsNull()) found.emplace(zi, std::monostate{});
-            else found.emplace(zi, value.AsText());
+            if (value.IsNull())
+                found.emplace(zi, std::monostate{});
+            else
+                found.emplace(zi, value.AsText());
         }
     }
     return found;

@@ -23,7 +23,9 @@ using store::Query;
 
 constexpr std::string_view kElements[] = {"金", "木", "水", "火", "土"};
 
-Query VudazodQuery() { return Query(BuildConnectionString(DataFile::Vudazod), Query::kSearchTimeout); }
+Query VudazodQuery() {
+    return Query(BuildConnectionString(DataFile::Vudazod), Query::kSearchTimeout);
+}
 
 long long Scalar(Query& q, const std::string& sql, std::vector<store::Param> params = {}) {
     q.SetSql(sql);
@@ -34,25 +36,34 @@ long long Scalar(Query& q, const std::string& sql, std::vector<store::Param> par
 
 TEST(Dictionary, StrokeCountsOfNamingCharacters) {
     Query q = VudazodQuery();
-    struct Case { const char* zi; int strokes; };
+    struct Case {
+        const char* zi;
+        int strokes;
+    };
     for (Case c : {Case{"河", 9}, Case{"江", 7}, Case{"海", 11}, Case{"华", 14}, Case{"国", 11},
-                   Case{"科", 9}, Case{"技", 8}, Case{"有", 6}, Case{"限", 14}, Case{"公", 4},
+                   Case{"科", 9}, Case{"技", 8}, Case{"有", 6},  Case{"限", 14}, Case{"公", 4},
                    Case{"司", 5}, Case{"王", 4}, Case{"玲", 10}, Case{"鑫", 24}, Case{"张", 11},
-                   Case{"四", 4}, Case{"九", 9}, Case{"十", 10}, Case{"月", 4}, Case{"五", 5},
-                   Case{"七", 7}, Case{"八", 8}, Case{"六", 6}, Case{"鼎", 13}})
+                   Case{"四", 4}, Case{"九", 9}, Case{"十", 10}, Case{"月", 4},  Case{"五", 5},
+                   Case{"七", 7}, Case{"八", 8}, Case{"六", 6},  Case{"鼎", 13}})
         EXPECT_EQ(GetStrokeCount(q, c.zi), c.strokes) << c.zi;
     EXPECT_EQ(GetStrokeCount(q, "科技有限公司"), 9 + 8 + 6 + 14 + 4 + 5);
 }
 
 TEST(Dictionary, TraditionalFormsAndElements) {
     Query q = VudazodQuery();
-    struct Case { const char* zi; const char* ft; };
+    struct Case {
+        const char* zi;
+        const char* ft;
+    };
     for (Case c : {Case{"华", "華"}, Case{"国", "國"}, Case{"发", "發"}, Case{"张", "張"},
                    Case{"范", "范"}, Case{"江", "江"}, Case{"峰", "峰"}})
         EXPECT_EQ(GetTraditionalForm(q, c.zi), c.ft) << c.zi;
     EXPECT_EQ(GetTraditionalForm(q, "上海华国"), "上海華國");
 
-    struct ElementCase { const char* zi; const char* element; };
+    struct ElementCase {
+        const char* zi;
+        const char* element;
+    };
     q.SetSql("select wuhang from word where zi = ?");
     for (ElementCase c : {ElementCase{"鑫", "金"}, ElementCase{"林", "木"}, ElementCase{"江", "水"},
                           ElementCase{"炎", "火"}, ElementCase{"城", "土"}}) {
@@ -114,11 +125,13 @@ TEST(CharacterPool, CoversEveryElementWithDictionaryValues) {
     const long long size = Scalar(q, "select count(*) from CYZI");
     EXPECT_GE(size, 800);
     EXPECT_EQ(Scalar(q, "select min(ID) = 1 and max(ID) = count(*) from CYZI"), 1);
-    EXPECT_EQ(Scalar(q, "select count(*) from CYZI c join word w on w.zi = c.zi and w.ft = c.ft"
-                        " and w.bh = c.bh and w.wuhang = c.wuhang"),
+    EXPECT_EQ(Scalar(q,
+                     "select count(*) from CYZI c join word w on w.zi = c.zi and w.ft = c.ft"
+                     " and w.bh = c.bh and w.wuhang = c.wuhang"),
               size);
     for (std::string_view element : kElements)
-        EXPECT_GE(Scalar(q, "select count(*) from CYZI where wuhang = ?", {std::string(element)}), 100)
+        EXPECT_GE(Scalar(q, "select count(*) from CYZI where wuhang = ?", {std::string(element)}),
+                  100)
             << element;
     EXPECT_EQ(Scalar(q, "select count(*) from CYZI where bh > ?",
                      {static_cast<long long>(kMaximumPatternStrokes)}),
@@ -132,23 +145,27 @@ TEST(StrokePatterns, FollowTheScoreRule) {
         EXPECT_GE(Scalar(q, "select min(zf) from gz where lx = ?", {lx}), kMinimumPatternScore);
         EXPECT_EQ(Scalar(q, "select max(zf) from gz where lx = ?", {lx}), 100);
         for (const char* column : {"bh11", "bh12", "bh21", "bh22"}) {
-            if ((lx == 2 && std::string(column) >= "bh21") || (lx == 3 && std::string(column) == "bh22"))
+            if ((lx == 2 && std::string(column) >= "bh21") ||
+                (lx == 3 && std::string(column) == "bh22"))
                 continue;
-            EXPECT_EQ(Scalar(q, std::string("select count(distinct ") + column +
-                                    ") from gz where lx = ? and " + column + " between 1 and 30",
+            EXPECT_EQ(Scalar(q,
+                             std::string("select count(distinct ") + column +
+                                 ") from gz where lx = ? and " + column + " between 1 and 30",
                              {lx}),
                       30)
                 << lx << " " << column;
         }
     }
     // Every stored row agrees with the rule, and no proposable pattern of three is missing.
-    q.SetSql("select lx, bh11, bh12, bh21, bh22, zf from gz where lx < 4 or (bh11 = 7 and bh12 = 16)");
+    q.SetSql(
+        "select lx, bh11, bh12, bh21, bh22, zf from gz where lx < 4 or (bh11 = 7 and bh12 = 16)");
     q.Open();
     std::set<std::vector<int>> stored;
     for (q.First(); !q.AtEnd(); q.Next()) {
         const int lx = static_cast<int>(q.FieldAt(0).AsInteger());
         std::vector<int> pattern;
-        for (int i = 0; i < lx; ++i) pattern.push_back(static_cast<int>(q.FieldAt(1 + i).AsInteger()));
+        for (int i = 0; i < lx; ++i)
+            pattern.push_back(static_cast<int>(q.FieldAt(1 + i).AsInteger()));
         EXPECT_EQ(q.FieldAt(5).AsInteger(), PatternScore(pattern));
         EXPECT_TRUE(PatternWorthProposing(pattern));
         stored.insert(pattern);
@@ -157,7 +174,8 @@ TEST(StrokePatterns, FollowTheScoreRule) {
         for (int b = 1; b <= 30; ++b)
             for (int c = 1; c <= 30; ++c) {
                 const std::vector<int> pattern{a, b, c};
-                EXPECT_EQ(stored.count(pattern) == 1, PatternWorthProposing(pattern)) << a << b << c;
+                EXPECT_EQ(stored.count(pattern) == 1, PatternWorthProposing(pattern))
+                    << a << b << c;
             }
 }
 
@@ -165,11 +183,13 @@ TEST(TwoCharacterNames, AreScoredPoolPairs) {
     Query q = VudazodQuery();
     const long long size = Scalar(q, "select count(*) from MZ");
     EXPECT_GE(size, 2000);
-    EXPECT_EQ(Scalar(q, "select count(*) from MZ m"
-                        " join CYZI a on a.zi = substr(m.zi, 1, 1) join CYZI b on b.zi = substr(m.zi, 2, 1)"
-                        " where length(m.zi) = 2 and m.bh1 = a.bh and m.bh2 = b.bh and m.bh = a.bh + b.bh"
-                        " and m.wuhang = a.wuhang || b.wuhang and m.ft = a.ft || b.ft"),
-              size);
+    EXPECT_EQ(
+        Scalar(q,
+               "select count(*) from MZ m"
+               " join CYZI a on a.zi = substr(m.zi, 1, 1) join CYZI b on b.zi = substr(m.zi, 2, 1)"
+               " where length(m.zi) = 2 and m.bh1 = a.bh and m.bh2 = b.bh and m.bh = a.bh + b.bh"
+               " and m.wuhang = a.wuhang || b.wuhang and m.ft = a.ft || b.ft"),
+        size);
     // A good share is above 89, the score the four-character search asks for.
     EXPECT_GE(Scalar(q, "select count(*) from MZ where fs > 89") * 5, size);
     q.SetSql("select bh1, bh2, fs from MZ");
@@ -207,9 +227,14 @@ TEST(CandidateShapes, FindResultsForOwnersLackingOneOrTwoElements) {
     Query q = VudazodQuery();
     const std::string sample = "(select zi, wuhang, ft, bh from CYZI order by random() limit ";
     const std::string fixed = "(select zi, wuhang, ft, bh from word where zi = ? limit 1)";
-    struct Shape { std::string from; std::string where; int fixed_count; };
+    struct Shape {
+        std::string from;
+        std::string where;
+        int fixed_count;
+    };
     const Shape shapes[] = {
-        {sample + "230) a, " + sample + "230) b, gz d", "d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12", 0},
+        {sample + "230) a, " + sample + "230) b, gz d",
+         "d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12", 0},
         {fixed + " a, CYZI b, gz d", "d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12", 1},
         {sample + "50) a, " + sample + "50) b, " + sample + "50) c, gz d",
          "d.lx = 3 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21", 0},
@@ -218,7 +243,8 @@ TEST(CandidateShapes, FindResultsForOwnersLackingOneOrTwoElements) {
         {fixed + " a, " + fixed + " b, CYZI c, gz d",
          "d.lx = 3 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21", 2},
         {"(select zi, wuhang, ft, bh1, bh2 from MZ where fs > 89 order by random() limit 300) a, "
-         "(select zi, wuhang, ft, bh1, bh2 from MZ where fs > 89 order by random() limit 300) b, gz d",
+         "(select zi, wuhang, ft, bh1, bh2 from MZ where fs > 89 order by random() limit 300) b, "
+         "gz d",
          "d.lx = 4 and a.bh1 = d.bh11 and a.bh2 = d.bh12 and b.bh1 = d.bh21 and b.bh2 = d.bh22", 0},
         {fixed + " a, " + sample + "50) b, " + sample + "50) c, " + sample + "50) e, gz d",
          "d.lx = 4 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21 and e.bh = d.bh22", 1},
@@ -228,7 +254,7 @@ TEST(CandidateShapes, FindResultsForOwnersLackingOneOrTwoElements) {
          "d.lx = 4 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21 and e.bh = d.bh22", 3},
     };
     const std::vector<std::vector<std::string>> owners = {
-        {"金"}, {"木"}, {"水"}, {"火"}, {"土"},
+        {"金"},       {"木"},       {"水"},       {"火"},       {"土"},
         {"金", "水"}, {"木", "火"}, {"土", "金"}, {"水", "木"}, {"火", "土"}};
     const char* fixed_characters[] = {"华", "鑫", "宏"};
     for (const Shape& shape : shapes) {
@@ -244,7 +270,8 @@ TEST(CandidateShapes, FindResultsForOwnersLackingOneOrTwoElements) {
             if (owner.size() > static_cast<size_t>(free_positions)) continue;
             std::string sql = "select count(*) from (" + body + ") dd where 1 = 1";
             std::vector<store::Param> params;
-            for (int i = 0; i < shape.fixed_count; ++i) params.push_back(std::string(fixed_characters[i]));
+            for (int i = 0; i < shape.fixed_count; ++i)
+                params.push_back(std::string(fixed_characters[i]));
             for (const std::string& element : owner) {
                 sql += " and wuhang like ?";
                 params.push_back("%" + element + "%");

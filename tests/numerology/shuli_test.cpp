@@ -13,7 +13,10 @@ namespace velmora::numerology {
 namespace {
 
 TEST(NameNumber, ReducesModulo81) {
-    struct Case { long long total; int expected; };
+    struct Case {
+        long long total;
+        int expected;
+    };
     for (Case c : {Case{0, 0}, Case{1, 1}, Case{80, 80}, Case{81, 0}, Case{82, 1}, Case{162, 0},
                    Case{12345678901LL, static_cast<int>(12345678901LL % 81)}})
         EXPECT_EQ(NameNumber(c.total), c.expected) << c.total;
@@ -21,7 +24,10 @@ TEST(NameNumber, ReducesModulo81) {
 
 // Every number gets its own row: 1 the first, 81 (and 0) the last.
 TEST(ShuliRow, EachNumberGetsItsOwnRow) {
-    struct Case { long long number; int row; };
+    struct Case {
+        long long number;
+        int row;
+    };
     for (Case c : {Case{1, 0}, Case{2, 1}, Case{80, 79}, Case{81, 80}, Case{0, 80}, Case{82, 0},
                    Case{162, 80}, Case{163, 0}})
         EXPECT_EQ(ShuliRow(c.number), c.row) << c.number;
@@ -71,7 +77,10 @@ TEST(PersonalityTypes, DescriptionsRunFrom49To77Characters) {
 }
 
 TEST(GetShuliText, GivesTheNumbersOwnEntry) {
-    struct Case { const char* text; int row; };
+    struct Case {
+        const char* text;
+        int row;
+    };
     for (Case c : {Case{"1", 0}, Case{"2", 1}, Case{"80", 79}, Case{"81", 80}, Case{"0", 80},
                    Case{"82", 0}, Case{"13800138000", ShuliRow(13800138000LL)},
                    Case{"9223372036854775807", ShuliRow(9223372036854775807LL)}}) {
@@ -98,22 +107,27 @@ TEST(GetShuliText, TextThatIsNoIntegerIsAConversionError) {
             GetShuliText(text);
             ADD_FAILURE() << "no error for '" << text << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(text) + "' is not a valid integer value");
         }
     }
 }
 
 // Scores worked out by hand from the luck classes: 1, 3, 5, 6 are 吉; 2, 4, 9, 10, 19 are 凶.
 TEST(PatternScore, WeighsTotalSumsAndCounts) {
-    struct Case { std::vector<int> strokes; int score; bool proposed; };
+    struct Case {
+        std::vector<int> strokes;
+        int score;
+        bool proposed;
+    };
     const Case cases[] = {
-        {{1, 5}, 100, true},     // 1 吉, 5 吉, total 6 吉
-        {{2, 4}, 72, true},      // 0.6*100 + 0.4*(30+30)/2
-        {{9, 10}, 30, false},    // total 19 凶
-        {{1, 2, 3}, 93, true},   // 0.5*100 + 0.2*100 (sum 3) + 0.3*(100+30+100)/3
-        {{2, 2, 2}, 65, true},   // total 6 吉, sum 4 凶: 50 + 6 + 9
+        {{1, 5}, 100, true},       // 1 吉, 5 吉, total 6 吉
+        {{2, 4}, 72, true},        // 0.6*100 + 0.4*(30+30)/2
+        {{9, 10}, 30, false},      // total 19 凶
+        {{1, 2, 3}, 93, true},     // 0.5*100 + 0.2*100 (sum 3) + 0.3*(100+30+100)/3
+        {{2, 2, 2}, 65, true},     // total 6 吉, sum 4 凶: 50 + 6 + 9
         {{1, 1, 1, 3}, 93, true},  // 50 + 0.2*(30+100)/2 + 0.3*100
-        {{5}, 0, false},         // one character is no pattern
+        {{5}, 0, false},           // one character is no pattern
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PatternScore(c.strokes), c.score) << ::testing::PrintToString(c.strokes);

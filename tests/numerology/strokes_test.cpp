@@ -12,7 +12,7 @@ namespace velmora::numerology {
 namespace {
 
 class StrokesTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         path_ = (std::filesystem::temp_directory_path() / "velmora_strokes_test.db").string();
         std::filesystem::remove(path_);
@@ -21,10 +21,10 @@ protected:
         const char* sql =
             "CREATE TABLE word (zi TEXT, wuhang TEXT, ft TEXT, bh INTEGER);"
             "INSERT INTO word VALUES ('华', '土', '華', 14);"
-            "INSERT INTO word VALUES ('国', '木', '  國 ', 11);"     // blanks around ft
-            "INSERT INTO word VALUES ('发', '水', '發髮', 12);"      // two forms: the first counts
-            "INSERT INTO word VALUES ('a', '土', 'A', 3);"          // an ASCII key
-            "INSERT INTO word VALUES ('''', '土', 'Q', 5);"         // a lone quote as key
+            "INSERT INTO word VALUES ('国', '木', '  國 ', 11);"  // blanks around ft
+            "INSERT INTO word VALUES ('发', '水', '發髮', 12);"   // two forms: the first counts
+            "INSERT INTO word VALUES ('a', '土', 'A', 3);"        // an ASCII key
+            "INSERT INTO word VALUES ('''', '土', 'Q', 5);"       // a lone quote as key
             "CREATE TABLE namefx (num TEXT, nr TEXT);"
             "INSERT INTO namefx VALUES ('0', 'eighty-one');"
             "INSERT INTO namefx VALUES ('1', 'one');"
@@ -40,14 +40,17 @@ std::string StrokesTest::path_;
 
 TEST(CharacterKeys, CutsByGbkBytes) {
     using Keys = std::vector<std::string>;
-    struct Case { const char* text; Keys keys; };
+    struct Case {
+        const char* text;
+        Keys keys;
+    };
     const Case cases[] = {
-        {"", Keys{""}},               // the empty text is one (empty) key
-        {"a", Keys{"a"}},             // so is a single ASCII letter
-        {"ab", Keys{"ab"}},           // two bytes: one key
+        {"", Keys{""}},      // the empty text is one (empty) key
+        {"a", Keys{"a"}},    // so is a single ASCII letter
+        {"ab", Keys{"ab"}},  // two bytes: one key
         {"华", Keys{"华"}},
         {"华国", Keys{"华", "国"}},
-        {"华a", Keys{"华"}},          // a last odd byte is dropped
+        {"华a", Keys{"华"}},  // a last odd byte is dropped
         {"华国发", Keys{"华", "国", "发"}},
     };
     for (const Case& c : cases) EXPECT_EQ(CharacterKeys(c.text), c.keys) << c.text;
@@ -58,18 +61,23 @@ TEST(CharacterKeys, CutsByGbkBytes) {
 
 TEST_F(StrokesTest, StrokeCountAddsTheKeysItFinds) {
     store::Query query(path_, store::Query::kLookupTimeout);
-    struct Case { const char* text; int strokes; };
+    struct Case {
+        const char* text;
+        int strokes;
+    };
     const Case cases[] = {
-        {"华", 14}, {"华国", 25}, {"华国发", 37},
-        {"", 0},        // no empty key in word
-        {"a", 3},       // one ASCII letter is looked up as it is
-        {"华a", 14},    // the letter is dropped
-        {"华无", 14},   // a character word lacks counts 0
-        {"a华国", 0},   // cut out of step
-        {"'", 5},       // a quote is an ordinary key
+        {"华", 14},
+        {"华国", 25},
+        {"华国发", 37},
+        {"", 0},       // no empty key in word
+        {"a", 3},      // one ASCII letter is looked up as it is
+        {"华a", 14},   // the letter is dropped
+        {"华无", 14},  // a character word lacks counts 0
+        {"a华国", 0},  // cut out of step
+        {"'", 5},      // a quote is an ordinary key
         {"华'", 14},
         {"x' OR '1'='1", 0},
-        {"华国华国华", 64},  // a repeated character counts every time
+        {"华国华国华", 64},                          // a repeated character counts every time
         {"一二三四五六七八九十百千万亿兆京华", 14},  // the 17th distinct key is found too
     };
     for (const Case& c : cases) EXPECT_EQ(GetStrokeCount(query, c.text), c.strokes) << c.text;
@@ -77,23 +85,30 @@ TEST_F(StrokesTest, StrokeCountAddsTheKeysItFinds) {
 
 TEST_F(StrokesTest, TraditionalFormTakesTheFirstCharacterOfEachTrimmedForm) {
     store::Query query(path_, store::Query::kLookupTimeout);
-    struct Case { const char* text; const char* form; };
+    struct Case {
+        const char* text;
+        const char* form;
+    };
     const Case cases[] = {
-        {"华", "華"}, {"国", "國"}, {"发", "發"}, {"华国发", "華國發"},
-        {"华无", "華"},   // a missing character vanishes: one character shorter
-        {"无", ""}, {"", ""}, {"a", "A"}, {"'", "Q"}, {"国华国", "國華國"},
-        {"一二三四五六七八九十百千万亿兆京华", "華"},
+        {"华", "華"},         {"国", "國"},
+        {"发", "發"},         {"华国发", "華國發"},
+        {"华无", "華"},  // a missing character vanishes: one character shorter
+        {"无", ""},           {"", ""},
+        {"a", "A"},           {"'", "Q"},
+        {"国华国", "國華國"}, {"一二三四五六七八九十百千万亿兆京华", "華"},
     };
     for (const Case& c : cases) EXPECT_EQ(GetTraditionalForm(query, c.text), c.form) << c.text;
 }
 
 TEST_F(StrokesTest, NameFxReadsTheReducedNumber) {
     store::Query query(path_, store::Query::kDefaultTimeout);
-    struct Case { long long number; const char* text; };
+    struct Case {
+        long long number;
+        const char* text;
+    };
     const Case cases[] = {
-        {81, "eighty-one"}, {162, "eighty-one"}, {0, "eighty-one"},
-        {80, "eighty"}, {82, "one"}, {1, "one"},
-        {5, ""},  // no row: the empty text
+        {81, "eighty-one"}, {162, "eighty-one"}, {0, "eighty-one"}, {80, "eighty"},
+        {82, "one"},        {1, "one"},          {5, ""},  // no row: the empty text
     };
     for (const Case& c : cases) EXPECT_EQ(GetNameFxText(query, c.number), c.text) << c.number;
 }
