@@ -2,6 +2,8 @@
 // edit limits and the handler guard.
 
 #include <QComboBox>
+#include <QDialog>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QDate>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include "shell/owner_panel.h"
 #include "shell/report_output.h"
 #include "shell/string_grid.h"
+#include "shell/tools_page.h"
 #include "test_support.h"
 
 using velmora::shell::TFrmIndex;
@@ -245,6 +248,27 @@ private slots:
         QCOMPARE(seen[0].text, QStringLiteral("姓不能为空!"));
         QCOMPARE(seen[0].icon, QMessageBox::Information);
         QCOMPARE(seen[0].buttons, 1);
+    }
+
+    void toolWindowsOpenFreshEachTime() {
+        velmora::shell::ToolsPage page(nullptr);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QList<QPointer<QDialog>> made;
+        page.SetWindowFactory(0, [&made](QWidget* parent) {
+            auto* window = new QDialog(parent);
+            made.append(window);
+            return window;
+        });
+        QList<BoxSeen> seen;
+        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
+        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
+        QCOMPARE(made.size(), 2);
+        QVERIFY(made[0].isNull());  // the first window is gone before the second opens
+        QVERIFY(!made[1].isNull());
+        QTest::mouseClick(page.Buttons[1], Qt::LeftButton);  // no window behind it yet: nothing
+        QCOMPARE(made.size(), 2);
     }
 
     // Last: the close button ends the application's event loop.
