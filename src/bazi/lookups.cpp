@@ -38,8 +38,10 @@ constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火
 
 constexpr const char* kElementSql =
     "SELECT wh FROM hzwh WHERE instr(hz, ?) > 0 ORDER BY rowid LIMIT 1";
-constexpr const char* kTenGodSql = "SELECT ShiShen FROM Shishen WHERE jiazi = ? LIMIT 1";
-constexpr const char* kNayinSql = "SELECT layin FROM jiazi WHERE jiazi = ? LIMIT 1";
+// Keys compare like the fixed-width text of classic SQL engines: trailing
+// blanks do not count, so the 胎元 text "丁巳 " finds its nayin.
+constexpr const char* kTenGodSql = "SELECT ShiShen FROM Shishen WHERE jiazi = rtrim(?) LIMIT 1";
+constexpr const char* kNayinSql = "SELECT layin FROM jiazi WHERE jiazi = rtrim(?) LIMIT 1";
 
 // One keyed lookup: the first column of the first row, trimmed; empty for no
 // row or any database error.

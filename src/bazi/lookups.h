@@ -21,11 +21,12 @@ std::string ConstellationOf(DateValue date);
 // when no row holds it, when the text is empty, or on a database error.
 std::string CharElement(std::string_view character);
 
-// Ten-god name of a pair "day stem + other stem" from `Shishen`, or empty.
+// Ten-god name of a pair "day stem + other stem" from `Shishen`, or empty
+// (trailing blanks of the key do not count).
 std::string TenGodOf(std::string_view pair);
 
-// Nayin of a pillar "stem + branch" from `jiazi`, or empty. The text is
-// looked up exactly as passed, so a trailing blank finds nothing.
+// Nayin of a pillar "stem + branch" from `jiazi`, or empty. Trailing blanks
+// of the key do not count (the 胎元 text "丁巳 " finds 沙中土); leading ones do.
 std::string NayinOf(std::string_view pillar);
 
 // The same three lookups on a query the caller holds bound to Tgcode.db, for

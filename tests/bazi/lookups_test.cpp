@@ -40,7 +40,7 @@ TEST(Lookups, StemAndBranchElementsAndTenGodsAndNayin) {
              Case{TenGodOf("乙壬"), "正印"}, Case{TenGodOf("乙癸"), "偏印"}, Case{TenGodOf("癸丙"), "正财"},
              Case{TenGodOf("甲' OR '1'='1"), ""},
              Case{NayinOf("甲子"), "海中金"}, Case{NayinOf("乙丑"), "海中金"}, Case{NayinOf("丁巳"), "沙中土"},
-             Case{NayinOf("壬戌"), "大海水"}, Case{NayinOf("丁巳 "), ""}, Case{NayinOf("甲丑"), ""},
+             Case{NayinOf("壬戌"), "大海水"}, Case{NayinOf("丁巳 "), "沙中土"}, Case{NayinOf(" 丁巳"), ""}, Case{NayinOf("甲丑"), ""},
          }) {
         EXPECT_EQ(c.got, c.want);
     }
