@@ -1,6 +1,8 @@
 #include "bazi/four_pillars.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
@@ -64,26 +66,55 @@ std::string_view JieOfMonth(int month) { return JieNames[Mod(month - 2, 12)]; }
 
 int MonthStartKey(int month) { return kMonthStartKeys[Mod(month - 1, 12)]; }
 
-static std::optional<DateValue> JieMomentOfMonth(store::Query& tgcode, int year, int month) {
+namespace {
+
+// The 节 instants of the month before, of the birth's Gregorian month and of
+// the month after, from JQ; a missing row (or a database error) stays empty.
+struct JieMoments {
+    std::optional<DateValue> previous, current, next;
+};
+
+JieMoments JieMomentsAround(store::Query& tgcode, int year, int month) {
+    const int previousYear = month == 1 ? year - 1 : year;
+    const int previousMonth = month == 1 ? 12 : month - 1;
+    const int nextYear = month == 12 ? year + 1 : year;
+    const int nextMonth = month == 12 ? 1 : month + 1;
+    auto param = [](int y, int m) {
+        return std::pair{store::Param(static_cast<long long>(y)),
+                         store::Param(std::string(JieOfMonth(m)))};
+    };
+    const auto [y0, n0] = param(previousYear, previousMonth);
+    const auto [y1, n1] = param(year, month);
+    const auto [y2, n2] = param(nextYear, nextMonth);
+    JieMoments moments;
     try {
         tgcode.Close();
-        tgcode.SetSql("SELECT SJ FROM JQ WHERE YearA = ? AND JQ = ? LIMIT 1");
-        tgcode.SetParams({store::Param(static_cast<long long>(year)),
-                          store::Param(std::string(JieOfMonth(month)))});
+        tgcode.SetSql(
+            "SELECT YearA, JQ, SJ FROM JQ WHERE (YearA = ? AND JQ = ?) OR (YearA = ? AND JQ = ?) "
+            "OR (YearA = ? AND JQ = ?)");
+        tgcode.SetParams({y0, n0, y1, n1, y2, n2});
         tgcode.Open();
-        std::optional<DateValue> moment;
-        if (tgcode.RowCount() == 1) moment = tgcode.FieldAt(0).AsDate();
+        for (tgcode.First(); !tgcode.AtEnd(); tgcode.Next()) {
+            const long long rowYear = tgcode.FieldAt(0).AsInteger();
+            const std::string name = tgcode.FieldAt(1).AsText();
+            const DateValue instant = tgcode.FieldAt(2).AsDate();
+            if (rowYear == year && name == JieOfMonth(month)) moments.current = instant;
+            else if (rowYear == previousYear && name == JieOfMonth(previousMonth)) moments.previous = instant;
+            else if (rowYear == nextYear && name == JieOfMonth(nextMonth)) moments.next = instant;
+        }
         tgcode.Close();
-        return moment;
     } catch (const std::exception&) {
         tgcode.Close();
-        return std::nullopt;
+        return {};
     }
+    return moments;
 }
+
+}  // namespace
 
 std::optional<DateValue> JieMomentOfMonth(int year, int month) {
     store::Query query = OpenTgcodeQuery();
-    return JieMomentOfMonth(query, year, month);
+    return JieMomentsAround(query, year, month).current;
 }
 
 bool IsBeforeJieMoment(int year, DateValue moment) {
@@ -121,7 +152,8 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
 
     // Month and year change at the month's 节 instant; a month without a row
     // in JQ uses its fixed start day.
-    const std::optional<DateValue> jie = JieMomentOfMonth(tgcode, year, month);
+    const JieMoments jieMoments = JieMomentsAround(tgcode, year, month);
+    const std::optional<DateValue>& jie = jieMoments.current;
     p.BeforeJie = jie && std::floor(*jie) == birthDay && moment < *jie;
     int monthDayKey;
     if (jie) monthDayKey = MonthStartKey(month) - (moment < *jie ? 1 : 0);
@@ -159,7 +191,17 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     const bool yinYear = p.YearStemCode % 2 == 0;  // 乙丁己辛癸 have even codes
     p.Backward = (sexText == "男") == yinYear;
 
-    const int j = DaysToJie(birthDay, p.Backward);
+    // Days from the birth day to the 节 that bounds the pillar month in the
+    // luck direction: the real instants where JQ has them, so a birth an hour
+    // after (or before) its month's 节 starts its luck at 1, not 10.
+    std::optional<DateValue> bound;
+    if (jie) {
+        const bool inNewMonth = moment >= *jie;
+        bound = p.Backward ? (inNewMonth ? jie : jieMoments.previous)
+                           : (inNewMonth ? jieMoments.next : jie);
+    }
+    const int j = bound ? std::max(1, static_cast<int>(std::fabs(std::floor(*bound) - birthDay)))
+                        : DaysToJie(birthDay, p.Backward);
     int age = j / 3 + (j % 3 != 0 ? 1 : 0);
     if (age == 0) age = 10;
     else if (age != 10) age %= 10;

@@ -4,8 +4,10 @@
 //
 // The month (and at 立春 the year) changes at the exact instant of the month's
 // 节, read from the solar-term table `JQ`; only a month that `JQ` lacks falls
-// back to the usual fixed start days. The 子 hour from 23:00 keeps the birth
-// day's day pillar.
+// back to the usual fixed start days. The start age counts the days to the
+// 节 that bounds the pillar month in the luck direction (at least one day),
+// again from `JQ` where it has the row, else from the solar-term formula. The
+// 子 hour from 23:00 keeps the birth day's day pillar.
 
 #include <array>
 #include <cstdint>

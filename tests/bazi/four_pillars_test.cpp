@@ -47,15 +47,17 @@ TEST(FourPillars, KnownBirthsWithTheBuiltSolarTerms) {
          "戊寅   己卯   庚辰   辛巳   壬午   癸未   甲申   乙酉   丙戌   丁亥", ""},
         {{1980, 2, 16, 10, 30, "女"}, "庚申 戊寅 己未 己巳", "己巳 ", 4, true,
          "戊寅   丁丑   丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳", ""},
-        // 立春 2021 fell on 02-03 at 22:59: the year and month change at that instant.
-        {{2021, 2, 3, 23, 30, "男"}, "辛丑 庚寅 壬午 庚子", "辛巳 ", 10, true, "", ""},
-        {{2021, 2, 3, 22, 0, "男"}, "庚子 己丑 壬午 辛亥", "庚辰 ", 10, false, "", ""},
+        // 立春 2021 fell on 02-03 at 22:59: the year and month change at that
+        // instant, and the luck starts at 1 in both directions, that 节 being
+        // less than a day away.
+        {{2021, 2, 3, 23, 30, "男"}, "辛丑 庚寅 壬午 庚子", "辛巳 ", 1, true, "", ""},
+        {{2021, 2, 3, 22, 0, "男"}, "庚子 己丑 壬午 辛亥", "庚辰 ", 1, false, "", ""},
         // 立春 2024 fell on 02-04 at 16:27.
         {{2024, 2, 4, 10, 0, "男"}, "癸卯 乙丑 戊戌 丁巳", "丙辰 ", 10, true, "", ""},
         {{2024, 2, 4, 17, 0, "男"}, "甲辰 丙寅 戊戌 辛酉", "丁巳 ", 10, false, "", ""},
-        // The birth day is the 小暑 day; the next 节, 立秋 on 08-07, lies 31 days
-        // ahead, so the start age wraps to 1.
-        {{2000, 7, 7, 2, 0, "男"}, "庚辰 壬午 丙寅 己丑", "癸酉 ", 1, false, "", ""},
+        // 小暑 2000 fell on 07-07 at 03:14. After it the next 节, 立秋 on 08-07,
+        // lies 31 days ahead, so the start age wraps to 1.
+        {{2000, 7, 7, 12, 0, "男"}, "庚辰 癸未 丙寅 甲午", "甲戌 ", 1, false, "", ""},
         {{2000, 7, 8, 12, 0, "男"}, "庚辰 癸未 丁卯 丙午", "甲戌 ", 10, false, "", ""},
     };
     for (const Case& c : cases) {
@@ -222,6 +224,10 @@ TEST(FourPillars, MissingDatabaseFallsBackToFixedStartDays) {
     store::SetDataFolder("");
     EXPECT_EQ(p.PillarsText(), "庚子 己丑 壬午 庚子");
     EXPECT_EQ(p.LuckNayinLine, "纳音：" + std::string(10, ' '));  // every lookup empty
+    // Forward from the formula's 立春 day itself, which does not count: 惊蛰 on
+    // 03-05 is 30 days ahead.
+    EXPECT_FALSE(p.Backward);
+    EXPECT_EQ(p.StartAge, 10);
 }
 
 TEST(FourPillars, JieNames) {
