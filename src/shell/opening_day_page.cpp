@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QPushButton>
 
+#include "base/dates.h"
+#include "shell/opening_day.h"
 #include "shell/report_memo.h"
 #include "shell/report_output.h"
 #include "shell/widget_factory.h"
@@ -61,11 +63,39 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
     Memokaiye = new ReportMemo(QStringLiteral("Memokaiye"), QPageSize::A4, this);
     Memokaiye->setGeometry(0, 146, 788, 306);
 
+    connect(Buttonkaiye, &QPushButton::clicked, this, &OpeningDayPage::ButtonkaiyeClick);
     connect(RzBitBtn9, &QPushButton::clicked, this, [this] { PrintReportMemo(*Memokaiye); });
     connect(RzBitBtn10, &QPushButton::clicked, this, [this] {
         SaveReportMemo(*Memokaiye, context_.SaveDialog1, QStringLiteral("开业吉日"));
     });
     connect(RzBitBtn11, &QPushButton::clicked, this, &OpeningDayPage::ReturnToNaming);
+}
+
+void OpeningDayPage::ButtonkaiyeClick() {
+    OpeningDayInput input;
+    for (int i = 0; i < kPersons; ++i) {
+        const BirthRow& row = Rows[i];
+        if (!row.Use->isChecked()) continue;
+        OpeningDayPerson person;
+        person.Role = i == 0 ? "法人" : "合伙人" + std::to_string(i);
+        person.Birth.SexText = "男";
+        person.Birth.DateKind = row.Calendar->currentIndex();
+        person.Birth.YearText = row.Year->currentText().toStdString();
+        person.Birth.MonthText = row.Month->currentText().toStdString();
+        person.Birth.DayText = row.Day->currentText().toStdString();
+        person.Birth.HourText = row.Hour->currentText().toStdString();
+        person.Birth.MinuteText = row.Minute->currentText().toStdString();
+        input.Persons.push_back(std::move(person));
+    }
+    const QCheckBox* directions[4] = {CB01, CB02, CB03, CB04};  // east, south, west, north
+    for (int d = 0; d < 4; ++d) input.AvoidDirection[d] = directions[d]->isChecked();
+
+    if (const std::string problem = CheckOpeningDayInput(input); !problem.empty()) {
+        ShowMsg(QString::fromStdString(problem), window());
+        return;
+    }
+    MemoSink sink(*Memokaiye);
+    WriteOpeningDays(input, Today() + 1, sink);  // from tomorrow on
 }
 
 }  // namespace velmora::shell

@@ -45,6 +45,10 @@ public:
     QPushButton* RzBitBtn11;   // 返回起名
     ReportMemo* Memokaiye;
 
+public slots:
+    // Lists the coming days fit for opening, for the checked birth dates.
+    void ButtonkaiyeClick();
+
 signals:
     void ReturnToNaming();
 

@@ -1,6 +1,7 @@
 // The main window after start, its page switching, the owner rows, the GBK
 // edit limits and the handler guard.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QPointer>
@@ -15,7 +16,9 @@
 #include "base/errors.h"
 #include "shell/handler_guard.h"
 #include "shell/main_window.h"
+#include "shell/opening_day_page.h"
 #include "shell/owner_panel.h"
+#include "shell/report_memo.h"
 #include "shell/report_output.h"
 #include "shell/string_grid.h"
 #include "shell/tools_page.h"
@@ -248,6 +251,34 @@ private slots:
         QCOMPARE(seen[0].text, QStringLiteral("姓不能为空!"));
         QCOMPARE(seen[0].icon, QMessageBox::Information);
         QCOMPARE(seen[0].buttons, 1);
+    }
+
+    void openingDayButtonWritesTheMemo() {
+        TFrmIndex window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        velmora::shell::OpeningDayPage& page = *window.TabSheet4;
+        QList<BoxSeen> seen;
+        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+
+        page.Rows[0].Use->setChecked(false);
+        QTest::mouseClick(page.Buttonkaiye, Qt::LeftButton);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].text, QStringLiteral("请至少勾选一个出生日期!"));
+        QVERIFY(page.Memokaiye->toPlainText().isEmpty());
+
+        page.Rows[0].Use->setChecked(true);
+        page.Rows[0].Day->setCurrentText(QStringLiteral("31"));
+        page.Rows[0].Month->setCurrentText(QStringLiteral("2"));
+        QTest::mouseClick(page.Buttonkaiye, Qt::LeftButton);  // 1980-2-31: the guard's box
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1].icon, QMessageBox::Critical);
+        QVERIFY(page.Memokaiye->toPlainText().isEmpty());
+
+        page.Rows[0].Month->setCurrentText(QStringLiteral("1"));
+        QTest::mouseClick(page.Buttonkaiye, Qt::LeftButton);
+        QCOMPARE(seen.size(), 2);
+        QVERIFY(page.Memokaiye->toPlainText().startsWith(QStringLiteral("开张吉日推算\n")));
     }
 
     void toolWindowsOpenFreshEachTime() {
