@@ -17,7 +17,10 @@ void BM_ComputeFourPillars(benchmark::State& state) {
         day = (day + 1) % 28;
     }
 }
-BENCHMARK(BM_ComputeFourPillars)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputeFourPillars)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_NayinOf(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(bazi::NayinOf("丁巳"));

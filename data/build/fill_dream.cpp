@@ -53,8 +53,8 @@ void FillBoneWeights(BuildContext& context) {
     // Hours by their two-hour period: 23 and 0 are 子, 1 and 2 丑, and so on.
     Inserter hours(*context.dream, "chenggu4", {"time", "weight"});
     for (int hour = 0; hour <= 23; ++hour)
-        hours.Row({std::to_string(hour),
-                   weight("hour", std::string(kBranches[(hour + 1) / 2 % 12]))});
+        hours.Row(
+            {std::to_string(hour), weight("hour", std::string(kBranches[(hour + 1) / 2 % 12]))});
 }
 
 void FillBoneReadings(BuildContext& context) {

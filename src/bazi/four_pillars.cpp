@@ -15,7 +15,7 @@ namespace {
 constexpr int Mod(int x, int n) { return ((x % n) + n) % n; }
 
 // Fixed start key (month * 100 + day) of each Gregorian month's 节, January first.
-constexpr std::array<int, 12> kMonthStartKeys = {106, 204, 306, 405, 505, 606,
+constexpr std::array<int, 12> kMonthStartKeys = {106, 204, 306, 405,  505,  606,
                                                  707, 808, 908, 1008, 1107, 1208};
 
 // Month branch code by MonthDayKey: the first row whose start the key reaches,
@@ -25,8 +25,18 @@ struct MonthRange {
     int branchCode;
 };
 constexpr std::array<MonthRange, 12> kMonthTable = {{
-    {1208, 1}, {1107, 0}, {1008, 11}, {908, 10}, {808, 9}, {707, 8},
-    {606, 7},  {505, 6},  {405, 5},   {306, 4},  {204, 3}, {106, 2},
+    {1208, 1},
+    {1107, 0},
+    {1008, 11},
+    {908, 10},
+    {808, 9},
+    {707, 8},
+    {606, 7},
+    {505, 6},
+    {405, 5},
+    {306, 4},
+    {204, 3},
+    {106, 2},
 }};
 
 int MonthBranchOfKey(int key) {
@@ -98,9 +108,12 @@ JieMoments JieMomentsAround(store::Query& tgcode, int year, int month) {
             const long long rowYear = tgcode.FieldAt(0).AsInteger();
             const std::string name = tgcode.FieldAt(1).AsText();
             const DateValue instant = tgcode.FieldAt(2).AsDate();
-            if (rowYear == year && name == JieOfMonth(month)) moments.current = instant;
-            else if (rowYear == previousYear && name == JieOfMonth(previousMonth)) moments.previous = instant;
-            else if (rowYear == nextYear && name == JieOfMonth(nextMonth)) moments.next = instant;
+            if (rowYear == year && name == JieOfMonth(month))
+                moments.current = instant;
+            else if (rowYear == previousYear && name == JieOfMonth(previousMonth))
+                moments.previous = instant;
+            else if (rowYear == nextYear && name == JieOfMonth(nextMonth))
+                moments.next = instant;
         }
         tgcode.Close();
     } catch (const std::exception&) {
@@ -123,7 +136,8 @@ bool IsBeforeJieMoment(int year, DateValue moment) {
         query.SetSql(
             "SELECT SJ FROM JQ WHERE YearA = ? AND JQ IN ('立春','惊蛰','清明','立夏','芒种',"
             "'小暑','立秋','白露','寒露','立冬','大雪','小寒') AND date(SJ) = ? LIMIT 1");
-        query.SetParams({store::Param(static_cast<long long>(year)), store::Param(FormatDate(moment))});
+        query.SetParams(
+            {store::Param(static_cast<long long>(year)), store::Param(FormatDate(moment))});
         query.Open();
         return query.RowCount() == 1 && moment < query.FieldAt(0).AsDate();
     } catch (const std::exception&) {
@@ -132,18 +146,17 @@ bool IsBeforeJieMoment(int year, DateValue moment) {
 }
 
 std::string FourPillars::PillarsText() const {
-    return YearStem + YearBranch + " " + MonthStem + MonthBranch + " " + DayStem + DayBranch +
-           " " + HourStem + HourBranch;
+    return YearStem + YearBranch + " " + MonthStem + MonthBranch + " " + DayStem + DayBranch + " " +
+           HourStem + HourBranch;
 }
 
 FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minute,
                                std::string_view sexText) {
     // The moment text is parsed like any typed date and time, so an hour above
     // 23 or a minute above 59 raises the usual conversion error.
-    const DateValue moment =
-        ParseDateTime(std::to_string(year) + "-" + std::to_string(month) + "-" +
-                      std::to_string(day) + " " + std::to_string(hour) + ":" +
-                      std::to_string(minute) + ":00");
+    const DateValue moment = ParseDateTime(std::to_string(year) + "-" + std::to_string(month) +
+                                           "-" + std::to_string(day) + " " + std::to_string(hour) +
+                                           ":" + std::to_string(minute) + ":00");
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;
@@ -156,16 +169,17 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     const std::optional<DateValue>& jie = jieMoments.current;
     p.BeforeJie = jie && std::floor(*jie) == birthDay && moment < *jie;
     int monthDayKey;
-    if (jie) monthDayKey = MonthStartKey(month) - (moment < *jie ? 1 : 0);
-    else monthDayKey = month * 100 + day;
+    if (jie)
+        monthDayKey = MonthStartKey(month) - (moment < *jie ? 1 : 0);
+    else
+        monthDayKey = month * 100 + day;
 
     p.MonthBranchCode = MonthBranchOfKey(monthDayKey);
     const int cycleYear = monthDayKey <= 203 ? year - 1 : year;
     p.YearStemCode = Mod(cycleYear - 3, 10);
     p.YearBranchCode = Mod(cycleYear - 3, 12);
-    p.MonthStemCode = p.MonthBranchCode >= 3
-                          ? Mod(2 * p.YearStemCode + p.MonthBranchCode + 8, 10)
-                          : Mod(2 * p.YearStemCode + p.MonthBranchCode, 10);
+    p.MonthStemCode = p.MonthBranchCode >= 3 ? Mod(2 * p.YearStemCode + p.MonthBranchCode + 8, 10)
+                                             : Mod(2 * p.YearStemCode + p.MonthBranchCode, 10);
 
     const int h = year - 1;
     const int c = Mod(5 * h + h / 4 - h / 100 + h / 400 + DayOfYear(year, month, day) + 6015, 60);
@@ -203,8 +217,10 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     const int j = bound ? std::max(1, static_cast<int>(std::fabs(std::floor(*bound) - birthDay)))
                         : DaysToJie(birthDay, p.Backward);
     int age = j / 3 + (j % 3 != 0 ? 1 : 0);
-    if (age == 0) age = 10;
-    else if (age != 10) age %= 10;
+    if (age == 0)
+        age = 10;
+    else if (age != 10)
+        age %= 10;
     p.StartAge = age;
     p.StartAgeText = std::to_string(age);
 

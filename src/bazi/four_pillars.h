@@ -20,14 +20,14 @@
 namespace velmora::bazi {
 
 // The engine's codes: stems in 癸-first order, branches in 亥-first order.
-inline constexpr std::array<std::string_view, 10> StemCodeNames = {
-    "癸", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬"};
+inline constexpr std::array<std::string_view, 10> StemCodeNames = {"癸", "甲", "乙", "丙", "丁",
+                                                                   "戊", "己", "庚", "辛", "壬"};
 inline constexpr std::array<std::string_view, 12> BranchCodeNames = {
     "亥", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌"};
 
 // Hidden stems by branch in 子-first order (子 = 0).
 inline constexpr std::array<std::string_view, 12> HiddenStemTable = {
-    "癸", "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊",
+    "癸",   "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊",
     "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
 
 // The twelve 节, from 立春; the n-th (0-based) starts the month whose
@@ -60,8 +60,8 @@ struct FourPillars {
     std::string YearStem, YearBranch, MonthStem, MonthBranch;
     std::string DayStem, DayBranch, HourStem, HourBranch;
 
-    bool BeforeJie = false;  // birth day is a 节 day in JQ and the moment is before it
-    bool Backward = false;   // the luck pillars run backward
+    bool BeforeJie = false;     // birth day is a 节 day in JQ and the moment is before it
+    bool Backward = false;      // the luck pillars run backward
     std::int32_t StartAge = 0;  // 1..10
     std::string StartAgeText;
     std::string TaiYuan;         // stem + branch + " "

@@ -181,9 +181,12 @@ std::optional<std::string> BoneWeightLine(std::string_view yearText, std::string
             if (key.size() > 1 && key[1] != '0') line += key.substr(1, 1) + "钱";
             return line;
         }
-        case 1: return "骨重诗评：" + Trim(query.FieldAt(0).AsText());
-        case 2: return "骨重解评：" + Trim(query.FieldAt(1).AsText());
-        default: return std::nullopt;
+        case 1:
+            return "骨重诗评：" + Trim(query.FieldAt(0).AsText());
+        case 2:
+            return "骨重解评：" + Trim(query.FieldAt(1).AsText());
+        default:
+            return std::nullopt;
     }
 }
 

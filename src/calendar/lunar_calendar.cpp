@@ -11,8 +11,8 @@ namespace velmora::calendar {
 namespace {
 
 constexpr int kYearCount = kLastLunarYear - kFirstLunarYear + 1;
-constexpr int kFirstDay = 32;       // 1900-01-31, lunar 1900 month 1 day 1
-constexpr int kEndDay = 73416;      // 2101-01-01, first day past the range
+constexpr int kFirstDay = 32;           // 1900-01-31, lunar 1900 month 1 day 1
+constexpr int kEndDay = 73416;          // 2101-01-01, first day past the range
 constexpr int kLunar2000Start = 36561;  // 2000-02-05, lunar 2000 month 1 day 1
 
 constexpr int Code(int year) { return LunarInfo[year - kFirstLunarYear]; }
@@ -44,7 +44,8 @@ constexpr int YearDaysOf(int year) {
 // entry for the end of 2100.
 constexpr std::array<int, kYearCount + 1> kYearStarts = [] {
     std::array<int, kYearCount + 1> starts{};
-    for (int i = 0; i < kYearCount; ++i) starts[i + 1] = starts[i] + YearDaysOf(kFirstLunarYear + i);
+    for (int i = 0; i < kYearCount; ++i)
+        starts[i + 1] = starts[i] + YearDaysOf(kFirstLunarYear + i);
     return starts;
 }();
 
@@ -56,8 +57,8 @@ constexpr double kMeanYearMs = 31556925974.7;
 // Milliseconds from day 0 to the formula's moment: the first 小寒 at
 // 1900-01-06 02:05:00, plus whole mean years and the term's fixed minutes.
 long long TermMs(int year, int term) {
-    static const long long base = static_cast<long long>(DaySerial(1900, 1, 6)) * 86400000LL +
-                                  (2 * 3600 + 5 * 60) * 1000LL;
+    static const long long base =
+        static_cast<long long>(DaySerial(1900, 1, 6)) * 86400000LL + (2 * 3600 + 5 * 60) * 1000LL;
     const double r = (year - 1900) * kMeanYearMs + SolarTermMinutes[term] * 60000.0;
     return base + std::llround(r);
 }

@@ -45,8 +45,8 @@ inline constexpr std::array<std::uint16_t, 201> LunarInfo = {
 };
 
 // Name tables, stems and branches in 甲-first and 子-first order.
-inline constexpr std::array<std::string_view, 10> StemNames = {
-    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 10> StemNames = {"甲", "乙", "丙", "丁", "戊",
+                                                               "己", "庚", "辛", "壬", "癸"};
 inline constexpr std::array<std::string_view, 12> BranchNames = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 inline constexpr std::array<std::string_view, 12> ZodiacNames = {
@@ -59,15 +59,14 @@ inline constexpr std::array<std::string_view, 24> SolarTermNames = {
     "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 // Minutes of each term after the year's 小寒 moment, for the closed formula.
 inline constexpr std::array<int, 24> SolarTermMinutes = {
-    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921,
-    173149, 195551, 218072, 240693, 263343, 285989, 308563, 331033,
-    353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758};
+    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921, 173149, 195551, 218072, 240693,
+    263343, 285989, 308563, 331033, 353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758};
 
 struct LunarDate {
-    std::int32_t Year = 0;   // 1900..2100; 0 in the empty value
-    std::int32_t Month = 0;  // 1..12; a leap month carries the number of the month it follows
-    std::int32_t Day = 0;    // 1..30
-    std::uint8_t IsLeap = 0; // 1 inside the leap month
+    std::int32_t Year = 0;    // 1900..2100; 0 in the empty value
+    std::int32_t Month = 0;   // 1..12; a leap month carries the number of the month it follows
+    std::int32_t Day = 0;     // 1..30
+    std::uint8_t IsLeap = 0;  // 1 inside the leap month
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
@@ -114,8 +113,8 @@ std::string LunarText(const LunarDate& date);
 struct BirthInput {
     std::string Surname;
     std::string GivenName;
-    std::string SexText;   // "男" or "女"
-    int DateKind = 0;      // 0 = 公历, any other = 农历
+    std::string SexText;  // "男" or "女"
+    int DateKind = 0;     // 0 = 公历, any other = 农历
     std::string YearText;
     std::string MonthText;
     std::string DayText;
@@ -130,7 +129,7 @@ int HourNumber(const BirthInput& input);
 std::string HourBranchLabel(const BirthInput& input);
 
 struct SolarBirthDate {
-    std::string DateText;   // e.g. "1980-1-1" as typed, or "1980-02-16" after a lunar input
+    std::string DateText;  // e.g. "1980-1-1" as typed, or "1980-02-16" after a lunar input
     std::string YearText;
     std::string MonthText;
     std::string DayText;

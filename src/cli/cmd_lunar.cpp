@@ -11,7 +11,8 @@ namespace velmora::cli {
 int RunLunar(const Args& args, std::ostream& out, std::ostream& err) {
     const std::vector<std::string> dates = ArgsOrStdinLines(args);
     if (dates.empty()) {
-        err << "usage: velmora-cli lunar DATE... (yyyy-M-d, or - to read dates from standard input)\n";
+        err << "usage: velmora-cli lunar DATE... (yyyy-M-d, or - to read dates from standard "
+               "input)\n";
         return 2;
     }
     for (const std::string& text : dates) {
@@ -20,8 +21,10 @@ int RunLunar(const Args& args, std::ostream& out, std::ostream& err) {
         out << text << '\t' << lunar.Year << '\t' << lunar.Month << '\t' << lunar.Day << '\t'
             << int{lunar.IsLeap} << '\t';
         // Outside the calendar's range both texts stay empty.
-        if (lunar.Year != 0) out << calendar::LunarText(lunar) << '\t' << calendar::SolarTermOn(date);
-        else out << '\t';
+        if (lunar.Year != 0)
+            out << calendar::LunarText(lunar) << '\t' << calendar::SolarTermOn(date);
+        else
+            out << '\t';
         out << '\n';
     }
     return 0;

@@ -28,7 +28,8 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
             err << kUsage;
             return 2;
         }
-        for (size_t i = 0; i < args.size(); i += 2) births.push_back(Trim(args[i]) + " " + Trim(args[i + 1]));
+        for (size_t i = 0; i < args.size(); i += 2)
+            births.push_back(Trim(args[i]) + " " + Trim(args[i + 1]));
     }
     if (births.empty()) {
         err << kUsage;
@@ -36,7 +37,8 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
     }
     for (const std::string& birth : births) {
         const size_t blank = birth.find_last_of(' ');
-        const std::string moment_text = blank == std::string::npos ? birth : Trim(birth.substr(0, blank));
+        const std::string moment_text =
+            blank == std::string::npos ? birth : Trim(birth.substr(0, blank));
         const std::string sex = blank == std::string::npos ? "" : birth.substr(blank + 1);
         if (sex != "男" && sex != "女") {
             err << "velmora-cli pillars: '" << birth << "': the sex must be 男 or 女\n";

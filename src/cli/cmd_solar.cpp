@@ -13,8 +13,10 @@ int RunSolar(const Args& args, std::ostream& out, std::ostream& err) {
     Args numbers;
     bool leap = false;
     for (const std::string& a : args) {
-        if (a == "--leap") leap = true;
-        else numbers.push_back(a);
+        if (a == "--leap")
+            leap = true;
+        else
+            numbers.push_back(a);
     }
     if (numbers.size() != 3) {
         err << "usage: velmora-cli solar YEAR MONTH DAY [--leap]\n";

@@ -39,14 +39,35 @@ TEST(FourPillars, KnownBirthsWithTheBuiltSolarTerms) {
         const char* hidden;  // year, month, day, hour
     };
     const Case cases[] = {
-        {{2000, 1, 1, 0, 0, "男"}, "己卯 丙子 戊午 壬子", "丁卯 ", 9, true,
-         "丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯", "乙 癸辛己 己丁 癸"},
+        {{2000, 1, 1, 0, 0, "男"},
+         "己卯 丙子 戊午 壬子",
+         "丁卯 ",
+         9,
+         true,
+         "丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯",
+         "乙 癸辛己 己丁 癸"},
         // 23:00 keeps the day pillar and gives the same 子 hour.
-        {{2000, 1, 1, 23, 0, "男"}, "己卯 丙子 戊午 壬子", "丁卯 ", 9, true, "", "乙 癸辛己 己丁 癸"},
-        {{1980, 2, 16, 10, 30, "男"}, "庚申 戊寅 己未 己巳", "己巳 ", 6, false,
-         "戊寅   己卯   庚辰   辛巳   壬午   癸未   甲申   乙酉   丙戌   丁亥", ""},
-        {{1980, 2, 16, 10, 30, "女"}, "庚申 戊寅 己未 己巳", "己巳 ", 4, true,
-         "戊寅   丁丑   丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳", ""},
+        {{2000, 1, 1, 23, 0, "男"},
+         "己卯 丙子 戊午 壬子",
+         "丁卯 ",
+         9,
+         true,
+         "",
+         "乙 癸辛己 己丁 癸"},
+        {{1980, 2, 16, 10, 30, "男"},
+         "庚申 戊寅 己未 己巳",
+         "己巳 ",
+         6,
+         false,
+         "戊寅   己卯   庚辰   辛巳   壬午   癸未   甲申   乙酉   丙戌   丁亥",
+         ""},
+        {{1980, 2, 16, 10, 30, "女"},
+         "庚申 戊寅 己未 己巳",
+         "己巳 ",
+         4,
+         true,
+         "戊寅   丁丑   丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳",
+         ""},
         // 立春 2021 fell on 02-03 at 22:59: the year and month change at that
         // instant, and the luck starts at 1 in both directions, that 节 being
         // less than a day away.
@@ -81,8 +102,10 @@ TEST(FourPillars, KnownBirthsWithTheBuiltSolarTerms) {
 TEST(FourPillars, LuckLinesCarryNayinAndTenGodsOfEachPillar) {
     const FourPillars p = Compute({1980, 2, 16, 10, 30, "男"});
     // 戊寅 城头土, 己卯 城头土, 庚辰 白蜡金 ...; day stem 己 sees 戊 as 劫财, 己 比肩, 庚 伤官.
-    EXPECT_EQ(p.LuckNayinLine.rfind("纳音：城头土 城头土 白蜡金 白蜡金 ", 0), 0u) << p.LuckNayinLine;
-    EXPECT_EQ(p.LuckTenGodLine.rfind("十神：劫财   比肩   伤官   食神   ", 0), 0u) << p.LuckTenGodLine;
+    EXPECT_EQ(p.LuckNayinLine.rfind("纳音：城头土 城头土 白蜡金 白蜡金 ", 0), 0u)
+        << p.LuckNayinLine;
+    EXPECT_EQ(p.LuckTenGodLine.rfind("十神：劫财   比肩   伤官   食神   ", 0), 0u)
+        << p.LuckTenGodLine;
     EXPECT_EQ(Split(p.LuckNayinLine, ' ').size(), 11u);  // ten names, each followed by a blank
     EXPECT_EQ(p.LuckTenGodLine.substr(p.LuckTenGodLine.size() - 3), "   ");
 }
@@ -97,8 +120,10 @@ TEST(FourPillars, DayPillarFollowsTheSixtyDayCycle) {
                         CivilDate{2100, 2, 28}, CivilDate{2100, 3, 1}, CivilDate{2100, 12, 31}}) {
         const int n = ((DaySerial(d) - jiaZiDay) % 60 + 60) % 60;
         const FourPillars p = ComputeFourPillars(d.year, d.month, d.day, 12, 0, "男");
-        EXPECT_EQ(p.DayStem, std::string(calendar::StemNames[n % 10])) << d.year << "-" << d.month << "-" << d.day;
-        EXPECT_EQ(p.DayBranch, std::string(calendar::BranchNames[n % 12])) << d.year << "-" << d.month << "-" << d.day;
+        EXPECT_EQ(p.DayStem, std::string(calendar::StemNames[n % 10]))
+            << d.year << "-" << d.month << "-" << d.day;
+        EXPECT_EQ(p.DayBranch, std::string(calendar::BranchNames[n % 12]))
+            << d.year << "-" << d.month << "-" << d.day;
     }
 }
 
@@ -158,8 +183,9 @@ TEST(FourPillars, YearAndMonthTurnAtEachLiChunInstant) {
 // The other 节 of a few years turn the month at their instants.
 TEST(FourPillars, MonthTurnsAtEachJieInstant) {
     store::Query q(store::BuildConnectionString(store::DataFile::Tgcode), 30);
-    q.SetSql("SELECT JQ, SJ FROM JQ WHERE YearA IN (1901, 1950, 2021, 2099) AND JQ IN "
-             "('惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒')");
+    q.SetSql(
+        "SELECT JQ, SJ FROM JQ WHERE YearA IN (1901, 1950, 2021, 2099) AND JQ IN "
+        "('惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒')");
     q.Open();
     ASSERT_EQ(q.RowCount(), 44);
     for (q.First(); !q.AtEnd(); q.Next()) {
@@ -185,15 +211,30 @@ TEST(FourPillars, FixedStartDaysOnlyWithoutASolarTermRow) {
     };
     const Case cases[] = {
         {{}, {1984, 2, 4, 12, 0, "男"}, "甲子 丙寅 戊辰 戊午", false},
-        {{{1984, "立春", "1984-02-04 23:19:00"}}, {1984, 2, 4, 12, 0, "男"}, "癸亥 乙丑 戊辰 戊午", true},
+        {{{1984, "立春", "1984-02-04 23:19:00"}},
+         {1984, 2, 4, 12, 0, "男"},
+         "癸亥 乙丑 戊辰 戊午",
+         true},
         {{}, {1984, 2, 3, 23, 0, "男"}, "癸亥 乙丑 丁卯 庚子", false},
         // A 惊蛰 a day after the fixed 03-06: the fixed day still belongs to 寅.
-        {{{2001, "惊蛰", "2001-03-07 10:00:00"}}, {2001, 3, 6, 12, 0, "男"}, "辛巳 庚寅 戊辰 戊午", false},
-        {{{2001, "惊蛰", "2001-03-07 10:00:00"}}, {2001, 3, 7, 9, 0, "男"}, "辛巳 庚寅 己巳 己巳", true},
-        {{{2001, "惊蛰", "2001-03-07 10:00:00"}}, {2001, 3, 7, 11, 0, "男"}, "辛巳 辛卯 己巳 庚午", false},
+        {{{2001, "惊蛰", "2001-03-07 10:00:00"}},
+         {2001, 3, 6, 12, 0, "男"},
+         "辛巳 庚寅 戊辰 戊午",
+         false},
+        {{{2001, "惊蛰", "2001-03-07 10:00:00"}},
+         {2001, 3, 7, 9, 0, "男"},
+         "辛巳 庚寅 己巳 己巳",
+         true},
+        {{{2001, "惊蛰", "2001-03-07 10:00:00"}},
+         {2001, 3, 7, 11, 0, "男"},
+         "辛巳 辛卯 己巳 庚午",
+         false},
         {{}, {2001, 3, 6, 12, 0, "男"}, "辛巳 辛卯 戊辰 戊午", false},
         // A 立春 a day before the fixed 02-04: the new year starts on 02-03.
-        {{{2021, "立春", "2021-02-03 22:59:00"}}, {2021, 2, 3, 23, 30, "男"}, "辛丑 庚寅 壬午 庚子", false},
+        {{{2021, "立春", "2021-02-03 22:59:00"}},
+         {2021, 2, 3, 23, 30, "男"},
+         "辛丑 庚寅 壬午 庚子",
+         false},
         {{}, {2021, 2, 3, 23, 30, "男"}, "庚子 己丑 壬午 庚子", false},
     };
     for (const Case& c : cases) {
@@ -206,8 +247,8 @@ TEST(FourPillars, FixedStartDaysOnlyWithoutASolarTermRow) {
 }
 
 TEST(FourPillars, BeforeJieMomentLooksOnlyAtTheMomentsDay) {
-    testing::JqFixture fixture({{2024, "立春", "2024-02-04 16:27:05"},
-                                {2024, "雨水", "2024-02-19 12:13:13"}});
+    testing::JqFixture fixture(
+        {{2024, "立春", "2024-02-04 16:27:05"}, {2024, "雨水", "2024-02-19 12:13:13"}});
     EXPECT_TRUE(IsBeforeJieMoment(2024, MakeDateValue(2024, 2, 4, 16, 27)));
     EXPECT_FALSE(IsBeforeJieMoment(2024, MakeDateValue(2024, 2, 4, 16, 28)));
     EXPECT_FALSE(IsBeforeJieMoment(2024, MakeDateValue(2024, 2, 3, 12, 0)));

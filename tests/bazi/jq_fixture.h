@@ -23,7 +23,7 @@ struct JqRow {
 };
 
 class JqFixture {
-public:
+  public:
     explicit JqFixture(const std::vector<JqRow>& rows) {
         const std::string built = store::BuildConnectionString(store::DataFile::Tgcode);
         folder_ = std::filesystem::temp_directory_path() /
@@ -53,7 +53,7 @@ public:
     JqFixture(const JqFixture&) = delete;
     JqFixture& operator=(const JqFixture&) = delete;
 
-private:
+  private:
     static void Exec(sqlite3* db, const std::string& sql) {
         char* error = nullptr;
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {

@@ -13,7 +13,10 @@ namespace velmora::bazi {
 namespace {
 
 TEST(Lookups, ConstellationRangesIncludeBothEnds) {
-    struct Case { int m, d; const char* name; };
+    struct Case {
+        int m, d;
+        const char* name;
+    };
     for (Case c : {Case{12, 22, "摩羯座"}, Case{1, 1, "摩羯座"}, Case{1, 19, "摩羯座"},
                    Case{1, 20, "水瓶座"}, Case{2, 29, "双鱼座"}, Case{4, 21, "金牛座 "},
                    Case{5, 20, "金牛座 "}, Case{6, 21, "双子座"}, Case{9, 23, "天秤座"},
@@ -25,22 +28,46 @@ TEST(Lookups, ConstellationRangesIncludeBothEnds) {
 }
 
 TEST(Lookups, StemAndBranchElementsAndTenGodsAndNayin) {
-    struct Case { std::string got, want; };
+    struct Case {
+        std::string got, want;
+    };
     for (const Case& c : {
-             Case{CharElement("甲"), "木"}, Case{CharElement(" 亥 "), "水"}, Case{CharElement("戌"), "土"},
-             Case{CharElement("酉"), "金"}, Case{CharElement("午"), "火"},
-             Case{CharElement(""), ""}, Case{CharElement("龙"), ""}, Case{CharElement("%"), ""},
+             Case{CharElement("甲"), "木"},
+             Case{CharElement(" 亥 "), "水"},
+             Case{CharElement("戌"), "土"},
+             Case{CharElement("酉"), "金"},
+             Case{CharElement("午"), "火"},
+             Case{CharElement(""), ""},
+             Case{CharElement("龙"), ""},
+             Case{CharElement("%"), ""},
              Case{CharElement("'"), ""},
              // Seen from a yang and from a yin day stem.
-             Case{TenGodOf("甲甲"), "比肩"}, Case{TenGodOf("甲乙"), "劫财"}, Case{TenGodOf("甲丙"), "食神"},
-             Case{TenGodOf("甲丁"), "伤官"}, Case{TenGodOf("甲戊"), "偏财"}, Case{TenGodOf("甲己"), "正财"},
-             Case{TenGodOf("甲庚"), "七杀"}, Case{TenGodOf("甲辛"), "正官"}, Case{TenGodOf("甲壬"), "偏印"},
-             Case{TenGodOf("甲癸"), "正印"}, Case{TenGodOf("乙甲"), "劫财"}, Case{TenGodOf("乙丙"), "伤官"},
-             Case{TenGodOf("乙丁"), "食神"}, Case{TenGodOf("乙庚"), "正官"}, Case{TenGodOf("乙辛"), "七杀"},
-             Case{TenGodOf("乙壬"), "正印"}, Case{TenGodOf("乙癸"), "偏印"}, Case{TenGodOf("癸丙"), "正财"},
+             Case{TenGodOf("甲甲"), "比肩"},
+             Case{TenGodOf("甲乙"), "劫财"},
+             Case{TenGodOf("甲丙"), "食神"},
+             Case{TenGodOf("甲丁"), "伤官"},
+             Case{TenGodOf("甲戊"), "偏财"},
+             Case{TenGodOf("甲己"), "正财"},
+             Case{TenGodOf("甲庚"), "七杀"},
+             Case{TenGodOf("甲辛"), "正官"},
+             Case{TenGodOf("甲壬"), "偏印"},
+             Case{TenGodOf("甲癸"), "正印"},
+             Case{TenGodOf("乙甲"), "劫财"},
+             Case{TenGodOf("乙丙"), "伤官"},
+             Case{TenGodOf("乙丁"), "食神"},
+             Case{TenGodOf("乙庚"), "正官"},
+             Case{TenGodOf("乙辛"), "七杀"},
+             Case{TenGodOf("乙壬"), "正印"},
+             Case{TenGodOf("乙癸"), "偏印"},
+             Case{TenGodOf("癸丙"), "正财"},
              Case{TenGodOf("甲' OR '1'='1"), ""},
-             Case{NayinOf("甲子"), "海中金"}, Case{NayinOf("乙丑"), "海中金"}, Case{NayinOf("丁巳"), "沙中土"},
-             Case{NayinOf("壬戌"), "大海水"}, Case{NayinOf("丁巳 "), "沙中土"}, Case{NayinOf(" 丁巳"), ""}, Case{NayinOf("甲丑"), ""},
+             Case{NayinOf("甲子"), "海中金"},
+             Case{NayinOf("乙丑"), "海中金"},
+             Case{NayinOf("丁巳"), "沙中土"},
+             Case{NayinOf("壬戌"), "大海水"},
+             Case{NayinOf("丁巳 "), "沙中土"},
+             Case{NayinOf(" 丁巳"), ""},
+             Case{NayinOf("甲丑"), ""},
          }) {
         EXPECT_EQ(c.got, c.want);
     }
@@ -49,10 +76,14 @@ TEST(Lookups, StemAndBranchElementsAndTenGodsAndNayin) {
 TEST(Lookups, StrengthWordIsTheStemsGrowthStageOnItsBranch) {
     store::Query q(store::BuildConnectionString(store::DataFile::Tgcode), 30);
     q.SetSql("SELECT ws FROM jiazi WHERE jiazi = ?");
-    struct Case { const char* pair; const char* stage; };
-    for (Case c : {Case{"甲子", "沐浴"}, Case{"甲午", "死"}, Case{"乙丑", "衰"}, Case{"丙寅", "长生"},
-                   Case{"庚午", "沐浴"}, Case{"辛巳", "死"}, Case{"癸亥", "帝旺"}, Case{"戊午", "帝旺"},
-                   Case{"己酉", "长生"}, Case{"壬子", "帝旺"}}) {
+    struct Case {
+        const char* pair;
+        const char* stage;
+    };
+    for (Case c :
+         {Case{"甲子", "沐浴"}, Case{"甲午", "死"}, Case{"乙丑", "衰"}, Case{"丙寅", "长生"},
+          Case{"庚午", "沐浴"}, Case{"辛巳", "死"}, Case{"癸亥", "帝旺"}, Case{"戊午", "帝旺"},
+          Case{"己酉", "长生"}, Case{"壬子", "帝旺"}}) {
         q.Close();
         q.SetParams({std::string(c.pair)});
         q.Open();
@@ -73,7 +104,10 @@ TEST(Lookups, ElementCountTextReadsFixedBytePositions) {
 }
 
 TEST(Lookups, BoneWeightKeyFromTheSum) {
-    struct Case { double sum; const char* key; };
+    struct Case {
+        double sum;
+        const char* key;
+    };
     for (Case c : {Case{5, "50"}, Case{4.3, "43"}, Case{4.25, "42"}, Case{2.1, "21"},
                    Case{0.6 + 0.7 + 1.8 + 1.2, "43"}, Case{0.1 + 0.2, "03"}, Case{0, "00"}}) {
         EXPECT_EQ(BoneWeightKey(c.sum), c.key) << c.sum;
@@ -104,7 +138,8 @@ TEST(Lookups, EveryReachableBoneWeightHasAVerse) {
         q.Close();
         q.SetSql(std::string("SELECT min(weight), max(weight), count(*) FROM ") + table);
         q.Open();
-        return std::tuple{q.FieldAt(0).AsNumber(), q.FieldAt(1).AsNumber(), q.FieldAt(2).AsInteger()};
+        return std::tuple{q.FieldAt(0).AsNumber(), q.FieldAt(1).AsNumber(),
+                          q.FieldAt(2).AsInteger()};
     };
     double low = 0, high = 0;
     for (auto [table, rows] : {std::pair{"chenggu1", 201}, std::pair{"chenggu2", 12},
@@ -116,7 +151,8 @@ TEST(Lookups, EveryReachableBoneWeightHasAVerse) {
     }
     q.Close();
     q.SetSql("SELECT count(*) FROM chenggu WHERE weight = ? AND content <> '' AND content2 <> ''");
-    for (int tenths = static_cast<int>(std::lround(low * 10)); tenths <= std::lround(high * 10); ++tenths) {
+    for (int tenths = static_cast<int>(std::lround(low * 10)); tenths <= std::lround(high * 10);
+         ++tenths) {
         q.Close();
         q.SetParams({BoneWeightKey(tenths / 10.0)});
         q.Open();

@@ -24,12 +24,17 @@ DateValue StoredInstant(int year, const char* name) {
 // Published instants, China Standard Time, to the minute (the equinoxes and
 // solstices as the astronomical almanacs give them in UT, plus eight hours).
 TEST(SolarTermTable, MatchesPublishedInstantsWithinAMinute) {
-    struct Case { int year; const char* name; const char* published; };
-    for (Case c : {Case{2024, "立春", "2024-02-04 16:27"}, Case{2021, "立春", "2021-02-03 22:59"},
-                   Case{2024, "春分", "2024-03-20 11:06"}, Case{2024, "夏至", "2024-06-21 04:51"},
-                   Case{2024, "冬至", "2024-12-21 17:20"}, Case{2000, "春分", "2000-03-20 15:35"},
-                   Case{2000, "夏至", "2000-06-21 09:48"}, Case{2000, "秋分", "2000-09-23 01:27"},
-                   Case{2000, "冬至", "2000-12-21 21:37"}, Case{1999, "冬至", "1999-12-22 15:44"}}) {
+    struct Case {
+        int year;
+        const char* name;
+        const char* published;
+    };
+    for (Case c :
+         {Case{2024, "立春", "2024-02-04 16:27"}, Case{2021, "立春", "2021-02-03 22:59"},
+          Case{2024, "春分", "2024-03-20 11:06"}, Case{2024, "夏至", "2024-06-21 04:51"},
+          Case{2024, "冬至", "2024-12-21 17:20"}, Case{2000, "春分", "2000-03-20 15:35"},
+          Case{2000, "夏至", "2000-06-21 09:48"}, Case{2000, "秋分", "2000-09-23 01:27"},
+          Case{2000, "冬至", "2000-12-21 21:37"}, Case{1999, "冬至", "1999-12-22 15:44"}}) {
         const double seconds = (StoredInstant(c.year, c.name) - ParseDateTime(c.published)) * 86400;
         // The published minute holds the instant; allow a minute either side of it.
         EXPECT_GT(seconds, -60) << c.year << " " << c.name;

@@ -12,7 +12,10 @@ LunarDate Lunar(int y, int m, int d, bool leap = false) {
 }
 
 TEST(LunarCalendar, SolarToLunarAtRangeEndsNewYearsAndLeapMonths) {
-    struct Case { int y, m, d; LunarDate want; };
+    struct Case {
+        int y, m, d;
+        LunarDate want;
+    };
     for (Case c : {
              Case{1900, 1, 31, Lunar(1900, 1, 1)},
              Case{1900, 1, 30, {}},
@@ -28,7 +31,8 @@ TEST(LunarCalendar, SolarToLunarAtRangeEndsNewYearsAndLeapMonths) {
              Case{2017, 7, 23, Lunar(2017, 6, 1, true)},
              Case{2033, 12, 22, Lunar(2033, 11, 1, true)},
          }) {
-        EXPECT_EQ(SolarToLunar(DaySerial(c.y, c.m, c.d)), c.want) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(SolarToLunar(DaySerial(c.y, c.m, c.d)), c.want)
+            << c.y << "-" << c.m << "-" << c.d;
     }
     // A time of day does not move the date.
     EXPECT_EQ(SolarToLunar(DaySerial(2000, 2, 5) + 0.99), Lunar(2000, 1, 1));
@@ -53,7 +57,10 @@ TEST(LunarCalendar, YearAndMonthLengthsFromTheCodes) {
 
 TEST(LunarCalendar, LunarToSolarIncludingInvalidAndUnboundedDates) {
     const DateValue invalid = DaySerial(1, 1, 1);
-    struct Case { LunarDate lunar; DateValue want; };
+    struct Case {
+        LunarDate lunar;
+        DateValue want;
+    };
     for (Case c : {
              Case{Lunar(1980, 1, 1), static_cast<DateValue>(DaySerial(1980, 2, 16))},
              Case{Lunar(2021, 2, 30), static_cast<DateValue>(DaySerial(2021, 4, 11))},
@@ -62,16 +69,16 @@ TEST(LunarCalendar, LunarToSolarIncludingInvalidAndUnboundedDates) {
              Case{Lunar(2020, 0, 1), static_cast<DateValue>(DaySerial(2020, 1, 25))},
              Case{Lunar(2020, 1, 0), static_cast<DateValue>(DaySerial(2020, 1, 24))},
              Case{Lunar(1901, 1, 1), static_cast<DateValue>(DaySerial(1901, 2, 19))},
-             Case{Lunar(2021, 1, 30), invalid},       // month 1 of 2021 has 29 days
-             Case{Lunar(2020, 5, 1, true), invalid},  // 2020 leaps after month 4
+             Case{Lunar(2021, 1, 30), invalid},        // month 1 of 2021 has 29 days
+             Case{Lunar(2020, 5, 1, true), invalid},   // 2020 leaps after month 4
              Case{Lunar(2020, 4, 30, true), invalid},  // that leap month has 29 days
              Case{Lunar(2020, 13, 1), invalid},
              Case{Lunar(2020, 1, 31), invalid},
              Case{Lunar(1900, 1, 1), invalid},
              Case{Lunar(2100, 1, 1), invalid},
          }) {
-        EXPECT_EQ(LunarToSolar(c.lunar), c.want)
-            << c.lunar.Year << "/" << c.lunar.Month << "/" << c.lunar.Day << " leap " << int{c.lunar.IsLeap};
+        EXPECT_EQ(LunarToSolar(c.lunar), c.want) << c.lunar.Year << "/" << c.lunar.Month << "/"
+                                                 << c.lunar.Day << " leap " << int{c.lunar.IsLeap};
     }
 }
 
@@ -103,7 +110,9 @@ TEST(LunarCalendar, EveryLunarDateOf1901To2099RoundTrips) {
 }
 
 TEST(LunarCalendar, NamesOfYearsMonthsAndDays) {
-    struct Text { std::string got, want; };
+    struct Text {
+        std::string got, want;
+    };
     for (const Text& t : {
              Text{CycleYearName(0), "甲子(鼠年)"},
              Text{CycleYearName(116), "庚申(猴年)"},
@@ -131,7 +140,10 @@ TEST(LunarCalendar, NamesOfYearsMonthsAndDays) {
 }
 
 TEST(LunarCalendar, SolarTermOnMatchesOnlyTheFormulaDay) {
-    struct Case { int y, m, d; std::string_view want; };
+    struct Case {
+        int y, m, d;
+        std::string_view want;
+    };
     for (Case c : {Case{2000, 2, 4, "立春"}, Case{2000, 2, 5, ""}, Case{2024, 12, 6, "大雪"},
                    Case{2024, 12, 21, "冬至"}, Case{1900, 1, 6, "小寒"}, Case{2024, 7, 15, ""}}) {
         EXPECT_EQ(SolarTermOn(DaySerial(c.y, c.m, c.d)), c.want) << c.y << "-" << c.m << "-" << c.d;
@@ -169,7 +181,10 @@ TEST(LunarCalendar, ResolveSolarBirthDateKeepsGregorianTextAndConvertsLunar) {
 }
 
 TEST(LunarCalendar, HourNumberReadsTheFourthAndFifthByte) {
-    struct Case { const char* text; int hour; };
+    struct Case {
+        const char* text;
+        int hour;
+    };
     for (Case c : {Case{"子 0", 0}, Case{"巳 10", 10}, Case{"亥 23", 23}, Case{"午 12 ", 12}}) {
         BirthInput b;
         b.HourText = c.text;
