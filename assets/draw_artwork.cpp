@@ -7,6 +7,8 @@
 // (788 x 457: the five tool tiles of the tools page). The coordinates below
 // are those of the windows' click areas, so picture and controls line up.
 
+#include <jpeglib.h>
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -18,8 +20,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -156,7 +156,8 @@ void IconAnalysis(QPainter& p) {
     sheet.closeSubpath();
     p.drawPath(sheet);
     p.setPen(QPen(QColor(0xb3, 0x26, 0x1e), 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(-9, -8 + i * 5), QPointF(i == 3 ? -1 : 5, -8 + i * 5));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(-9, -8 + i * 5), QPointF(i == 3 ? -1 : 5, -8 + i * 5));
     p.setPen(QPen(kGold, 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(9, 9), QPointF(16, 16));
     p.setPen(QPen(kGold, 2.4));
@@ -282,7 +283,10 @@ void IconTools(QPainter& p) {
         const double r = (i % 2 == 0) ? 12.5 : 9.5;
         const QPointF p0(r * std::cos(a0), r * std::sin(a0));
         const QPointF p1(r * std::cos(a1), r * std::sin(a1));
-        if (i == 0) gear.moveTo(p0); else gear.lineTo(p0);
+        if (i == 0)
+            gear.moveTo(p0);
+        else
+            gear.lineTo(p0);
         gear.lineTo(p1);
     }
     gear.closeSubpath();
@@ -482,8 +486,7 @@ void ToolCalendar(QPainter& p) {
     p.drawRect(QRectF(-16, -8, 32, 3));
     p.setBrush(QColor(0xc8, 0x3a, 0x2c));
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            p.drawRect(QRectF(-12 + col * 7, -2 + row * 5.5, 4, 3.5));
+        for (int col = 0; col < 4; ++col) p.drawRect(QRectF(-12 + col * 7, -2 + row * 5.5, 4, 3.5));
     p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-8, -17), QPointF(-8, -10));
     p.drawLine(QPointF(8, -17), QPointF(8, -10));

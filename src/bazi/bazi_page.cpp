@@ -18,10 +18,14 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
     Owner = new OwnerPanel(QStringLiteral("2"), strip);
 
     MakeCaptionPlate(strip, QStringLiteral("批命说明"), 4, 34);
-    MakeNote(strip, QStringLiteral("填好企业法人的姓名、性别和出生时间，点击【分析】即可排出四柱八字与大运流年。"),
+    MakeNote(strip,
+             QStringLiteral(
+                 "填好企业法人的姓名、性别和出生时间，点击【分析】即可排出四柱八字与大运流年。"),
              90, 34, 590);
-    MakeNote(strip, QStringLiteral("报告含十神、藏干、纳音、小运与称骨评语；农历生日请先把“公历”改为“农历”。"),
-             90, 60, 590);
+    MakeNote(
+        strip,
+        QStringLiteral("报告含十神、藏干、纳音、小运与称骨评语；农历生日请先把“公历”改为“农历”。"),
+        90, 60, 590);
 
     RzButton2 = MakeButton(strip, QStringLiteral("RzButton2"), QStringLiteral("分析"), 692, 5);
     RzBitBtn7 = MakeButton(strip, QStringLiteral("RzBitBtn7"), QStringLiteral("打印"), 692, 32);
@@ -32,9 +36,8 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
     Memo1->setGeometry(0, 88, 788, 364);
 
     connect(RzBitBtn7, &QPushButton::clicked, this, [this] { PrintReportMemo(*Memo1); });
-    connect(RzBitBtn8, &QPushButton::clicked, this, [this] {
-        SaveReportMemo(*Memo1, context_.SaveDialog1, QStringLiteral("八字分析"));
-    });
+    connect(RzBitBtn8, &QPushButton::clicked, this,
+            [this] { SaveReportMemo(*Memo1, context_.SaveDialog1, QStringLiteral("八字分析")); });
 }
 
 }  // namespace velmora::bazi

@@ -16,18 +16,19 @@ namespace velmora::bazi {
 
 class BaziPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     BaziPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
 
-    shell::OwnerPanel* Owner;  // Xing2, NameB2, CBsex2, ComDate2, SYear2, SMonth2, Sday2, Shour2, CBFen2
-    QPushButton* RzButton2;    // 分析
-    QPushButton* RzBitBtn7;    // 打印
-    QPushButton* RzBitBtn8;    // 保存
+    // Xing2, NameB2, CBsex2, ComDate2, SYear2, SMonth2, Sday2, Shour2, CBFen2
+    shell::OwnerPanel* Owner;
+    QPushButton* RzButton2;  // 分析
+    QPushButton* RzBitBtn7;  // 打印
+    QPushButton* RzBitBtn8;  // 保存
     shell::ReportMemo* Memo1;
 
-private:
+  private:
     shell::PageContext& context_;
 };
 

@@ -73,8 +73,10 @@ AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     Slday = MakeCombo(strip, QStringLiteral("Slday"), NumberItems(1, 31, 2), QString(), true, 216,
                       7, 44);
     MakeLabel(strip, QStringLiteral("日"), 262, 7, 13);
-    BtnHuangli = MakeButton(strip, QStringLiteral("BtnHuangli"), QStringLiteral("查看"), 282, 6, 64);
-    RzBitBtn13 = MakeButton(strip, QStringLiteral("RzBitBtn13"), QStringLiteral("打印"), 350, 6, 64);
+    BtnHuangli =
+        MakeButton(strip, QStringLiteral("BtnHuangli"), QStringLiteral("查看"), 282, 6, 64);
+    RzBitBtn13 =
+        MakeButton(strip, QStringLiteral("RzBitBtn13"), QStringLiteral("打印"), 350, 6, 64);
     BtnHuangli->setProperty("primary", true);
 
     Label61 = new QLabel(this);

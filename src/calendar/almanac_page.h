@@ -19,7 +19,7 @@ namespace velmora::calendar {
 
 class AlmanacPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     AlmanacPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
@@ -35,9 +35,9 @@ public:
     QPushButton* RzBitBtn13;  // 打印
     QLabel* Label61;          // hidden: headline of the last entry shown
     shell::ReportMemo* MemoHuangli;
-    QPlainTextEdit* Memo3;    // glossary
+    QPlainTextEdit* Memo3;  // glossary
 
-private:
+  private:
     shell::PageContext& context_;
 };
 

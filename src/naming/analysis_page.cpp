@@ -28,21 +28,27 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
     NameBegin3 = MakeEdit(strip, QStringLiteral("NameBegin3"), 90, 34, 120, kPrefixBytes);
-    MakeNote(strip, QStringLiteral("如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
+    MakeNote(strip,
+             QStringLiteral(
+                 "如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
              216, 34, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("企业简称"), 4, 62);
     Namezhi13 = MakeEdit(strip, QStringLiteral("Namezhi13"), 90, 62, 120, kShortNameBytes);
-    MakeNote(strip, QStringLiteral("如企业名称：【上海九万科技有限公司】的【九万】代表企业简称，必须填写"), 216,
-             62, 472);
+    MakeNote(strip,
+             QStringLiteral("如企业名称：【上海九万科技有限公司】的【九万】代表企业简称，必须填写"),
+             216, 62, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
     NameEnd3 = MakeEdit(strip, QStringLiteral("NameEnd3"), 90, 90, 120, kPrefixBytes);
-    MakeNote(strip, QStringLiteral("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
+    MakeNote(strip,
+             QStringLiteral(
+                 "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
              216, 90, 472);
 
     ButtonName = MakeButton(strip, QStringLiteral("ButtonName"), QStringLiteral("分析"), 692, 5);
-    RzBitBtnprint = MakeButton(strip, QStringLiteral("RzBitBtnprint"), QStringLiteral("打印"), 692, 32);
+    RzBitBtnprint =
+        MakeButton(strip, QStringLiteral("RzBitBtnprint"), QStringLiteral("打印"), 692, 32);
     BitBtnsave = MakeButton(strip, QStringLiteral("BitBtnsave"), QStringLiteral("保存"), 692, 60);
     RzBitBtn6 = MakeButton(strip, QStringLiteral("RzBitBtn6"), QStringLiteral("返回起名"), 692, 87);
     ButtonName->setProperty("primary", true);

@@ -18,25 +18,26 @@ namespace velmora::naming {
 
 class AnalysisPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     AnalysisPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
 
-    shell::OwnerPanel* Owner;   // Xing3, NameB3, CBsex3, ComDate3, SYear3, SMonth3, Sday3, Shour3, CBFen3
-    QLineEdit* NameBegin3;      // region prefix, 100 bytes
-    QLineEdit* Namezhi13;       // short name (main body), 8 bytes
-    QLineEdit* NameEnd3;        // industry suffix, 100 bytes
-    QPushButton* ButtonName;    // 分析
-    QPushButton* RzBitBtnprint; // 打印
-    QPushButton* BitBtnsave;    // 保存
-    QPushButton* RzBitBtn6;     // 返回起名
+    // Xing3, NameB3, CBsex3, ComDate3, SYear3, SMonth3, Sday3, Shour3, CBFen3
+    shell::OwnerPanel* Owner;
+    QLineEdit* NameBegin3;       // region prefix, 100 bytes
+    QLineEdit* Namezhi13;        // short name (main body), 8 bytes
+    QLineEdit* NameEnd3;         // industry suffix, 100 bytes
+    QPushButton* ButtonName;     // 分析
+    QPushButton* RzBitBtnprint;  // 打印
+    QPushButton* BitBtnsave;     // 保存
+    QPushButton* RzBitBtn6;      // 返回起名
     shell::ReportMemo* RzMemo1;
 
-signals:
+  signals:
     void ReturnToNaming();
 
-private:
+  private:
     shell::PageContext& context_;
 };
 

@@ -24,15 +24,16 @@ constexpr const char* kGridHeader[] = {"编号",     "企业名称", "企业繁�
 
 }  // namespace
 
-NamingPage::NamingPage(PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
+NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("TabSheet1"));
     QFrame* strip = MakeInputStrip(this, 115);
     Owner = new OwnerPanel(QString(), strip);
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
     NameBegin = MakeEdit(strip, QStringLiteral("NameBegin"), 90, 34, 120, kPrefixBytes);
-    MakeNote(strip, QStringLiteral("如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
+    MakeNote(strip,
+             QStringLiteral(
+                 "如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
              216, 34, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("字词限定"), 4, 62);
@@ -43,18 +44,21 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent)
     CBZS = MakeCombo(strip, QStringLiteral("CBZS"),
                      {QStringLiteral("二字名"), QStringLiteral("三字名"), QStringLiteral("四字名")},
                      QStringLiteral("二字名"), false, 251, 62, 64);
-    MakeNote(strip, QStringLiteral("需固定字说明：如主体名【九万】可以固定为【九】或【万】"), 322, 62,
-             366);
+    MakeNote(strip, QStringLiteral("需固定字说明：如主体名【九万】可以固定为【九】或【万】"), 322,
+             62, 366);
 
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
     NameEnd = MakeEdit(strip, QStringLiteral("NameEnd"), 90, 90, 120, kPrefixBytes);
-    MakeNote(strip, QStringLiteral("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
+    MakeNote(strip,
+             QStringLiteral(
+                 "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
              216, 90, 472);
 
     RzBitBtn5 = MakeButton(strip, QStringLiteral("RzBitBtn5"), QStringLiteral("马上起名"), 692, 5);
     RzBitBtn2 = MakeButton(strip, QStringLiteral("RzBitBtn2"), QStringLiteral("继续显示"), 692, 32);
     RzBitBtn4 = MakeButton(strip, QStringLiteral("RzBitBtn4"), QStringLiteral("查看详细"), 692, 60);
-    RzBitBtn3 = MakeButton(strip, QStringLiteral("RzBitBtn3"), QStringLiteral("导出EXCEL"), 692, 87);
+    RzBitBtn3 =
+        MakeButton(strip, QStringLiteral("RzBitBtn3"), QStringLiteral("导出EXCEL"), 692, 87);
     RzBitBtn5->setProperty("primary", true);
     RzBitBtn2->setEnabled(false);
 

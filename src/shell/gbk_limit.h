@@ -10,13 +10,13 @@ namespace velmora::shell {
 
 class GbkByteLimit : public QValidator {
     Q_OBJECT
-public:
+  public:
     GbkByteLimit(int max_bytes, QObject* parent);
     State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
     int MaxBytes() const { return max_bytes_; }
 
-private:
+  private:
     int max_bytes_;
 };
 

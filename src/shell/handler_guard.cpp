@@ -34,18 +34,19 @@ namespace {
 // Fusion with a slimmer combo-box arrow, so the narrow date boxes of the
 // owner rows still show "1980" or "公历" in full.
 class CompactComboStyle : public QProxyStyle {
-public:
+  public:
     CompactComboStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl sub, const QWidget* widget) const override {
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
         if (control == CC_ComboBox) {
             constexpr int kArrowWidth = 13;
             const QRect r = option->rect;
             if (sub == SC_ComboBoxArrow)
                 return QRect(r.right() - kArrowWidth + 1, r.top(), kArrowWidth, r.height());
             if (sub == SC_ComboBoxEditField)
-                return QRect(r.left() + 3, r.top() + 2, r.width() - kArrowWidth - 4, r.height() - 4);
+                return QRect(r.left() + 3, r.top() + 2, r.width() - kArrowWidth - 4,
+                             r.height() - 4);
         }
         return QProxyStyle::subControlRect(control, option, sub, widget);
     }

@@ -9,7 +9,7 @@ namespace velmora::shell {
 
 class GuardedApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     GuardedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

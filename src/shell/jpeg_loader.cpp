@@ -35,7 +35,8 @@ struct FileCloser {
 }  // namespace
 
 QImage LoadJpeg(const QString& path) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(
+        std::fopen(QFile::encodeName(path).constData(), "rb"));
     if (!file) return {};
 
     jpeg_decompress_struct info{};
@@ -57,8 +58,8 @@ QImage LoadJpeg(const QString& path) {
     info.out_color_space = JCS_RGB;  // grey and YCbCr pictures alike come out as RGB
     jpeg_start_decompress(&info);
 
-    decoded = new QImage(static_cast<int>(info.output_width),
-                         static_cast<int>(info.output_height), QImage::Format_RGB888);
+    decoded = new QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                         QImage::Format_RGB888);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = decoded->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -72,7 +73,8 @@ QImage LoadJpeg(const QString& path) {
 }
 
 QString AssetPath(const QString& file_name) {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("assets/") + file_name);
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("assets/") + file_name);
 }
 
 QImage LoadAsset(const QString& file_name) { return LoadJpeg(AssetPath(file_name)); }

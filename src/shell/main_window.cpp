@@ -77,7 +77,8 @@ struct ToolbarButton {
 
 constexpr ToolbarButton kToolbar[] = {
     {&TFrmIndex::RzToolButton2, "RzToolButton2", 7, "公司起名、商品起名、品牌起名等都可以操作"},
-    {&TFrmIndex::RzToolButton1, "RzToolButton1", 89, "公司起名、商品起名、品牌起名等名字详细分析及评分"},
+    {&TFrmIndex::RzToolButton1, "RzToolButton1", 89,
+     "公司起名、商品起名、品牌起名等名字详细分析及评分"},
     {&TFrmIndex::RzToolButton3, "RzToolButton3", 171, "法人生辰八字详细分析"},
     {&TFrmIndex::RzToolButton4, "RzToolButton4", 253, "支持法人和合伙人共同推算开业日期"},
     {&TFrmIndex::RzToolButton5, "RzToolButton5", 334, "本日黄历 也可以选其他日期查看"},
@@ -138,9 +139,9 @@ void TFrmIndex::BuildFrame() {
     connect(RzToolButton12, &QToolButton::clicked, this, &TFrmIndex::RzToolButton12Click);
 
     for (const ToolbarButton& entry : kToolbar) {
-        QToolButton* button = MakeClickArea(this, QString::fromLatin1(entry.name),
-                                            QRect(entry.left, 24, 75, 76),
-                                            QString::fromUtf8(entry.hint));
+        QToolButton* button =
+            MakeClickArea(this, QString::fromLatin1(entry.name), QRect(entry.left, 24, 75, 76),
+                          QString::fromUtf8(entry.hint));
         // The button of the active page keeps a light mark, so the user sees where he is.
         button->setProperty("toolbar", true);
         button->setCheckable(true);
@@ -177,7 +178,8 @@ void TFrmIndex::BuildPages() {
     });
     connect(RzToolButton6, &QToolButton::clicked, this, [this] { ShowPage(TabSheet6); });
     connect(RzToolButton7, &QToolButton::clicked, this, [this] { ShowPage(TabSheet9); });
-    connect(TabSheet3, &naming::AnalysisPage::ReturnToNaming, this, [this] { ShowPage(TabSheet1); });
+    connect(TabSheet3, &naming::AnalysisPage::ReturnToNaming, this,
+            [this] { ShowPage(TabSheet1); });
     connect(TabSheet4, &OpeningDayPage::ReturnToNaming, this, [this] { ShowPage(TabSheet1); });
 }
 

@@ -34,24 +34,24 @@ class ToolsPage;
 
 class TFrmIndex : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TFrmIndex(QWidget* parent = nullptr);
     ~TFrmIndex() override;
 
     MainQueries& Queries() { return queries_; }
     QFileDialog& SaveDialog() { return *SaveDialog1; }
 
-    QLabel* Image1;                 // the background picture
-    QWidget* Image4;                // title strip: pressing it moves the window
-    QToolButton* RzToolButton11;    // 最小化
-    QToolButton* RzToolButton12;    // 关闭
-    QToolButton* RzToolButton2;     // 公司取名
-    QToolButton* RzToolButton1;     // 名字分析
-    QToolButton* RzToolButton3;     // 生辰八字
-    QToolButton* RzToolButton4;     // 开张吉日
-    QToolButton* RzToolButton5;     // 本日黄历
-    QToolButton* RzToolButton6;     // 解梦大全
-    QToolButton* RzToolButton7;     // 其他功能
+    QLabel* Image1;               // the background picture
+    QWidget* Image4;              // title strip: pressing it moves the window
+    QToolButton* RzToolButton11;  // 最小化
+    QToolButton* RzToolButton12;  // 关闭
+    QToolButton* RzToolButton2;   // 公司取名
+    QToolButton* RzToolButton1;   // 名字分析
+    QToolButton* RzToolButton3;   // 生辰八字
+    QToolButton* RzToolButton4;   // 开张吉日
+    QToolButton* RzToolButton5;   // 本日黄历
+    QToolButton* RzToolButton6;   // 解梦大全
+    QToolButton* RzToolButton7;   // 其他功能
     QStackedWidget* RzPageControl1;
     QFileDialog* SaveDialog1;
 
@@ -63,16 +63,16 @@ public:
     tools::DreamPage* TabSheet6;
     ToolsPage* TabSheet9;
 
-public slots:
+  public slots:
     void RzToolButton11Click();  // minimise
     void RzToolButton12Click();  // close sequence
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void BuildFrame();

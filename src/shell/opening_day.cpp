@@ -38,10 +38,14 @@ int BranchIndex(std::string_view name) {
 // 亥卯未 west, 巳酉丑 east.
 Direction ShaDirection(int day_branch) {
     switch (day_branch % 4) {
-        case 0: return Direction::South;
-        case 2: return Direction::North;
-        case 3: return Direction::West;
-        default: return Direction::East;
+        case 0:
+            return Direction::South;
+        case 2:
+            return Direction::North;
+        case 3:
+            return Direction::West;
+        default:
+            return Direction::East;
     }
 }
 
@@ -97,7 +101,8 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
     const int last = first + kOpeningDaySpan - 1;
     std::string avoided;
     for (int d = 0; d < 4; ++d)
-        if (input.AvoidDirection[d]) avoided += std::string(avoided.empty() ? "" : "、") + kDirectionNames[d];
+        if (input.AvoidDirection[d])
+            avoided += std::string(avoided.empty() ? "" : "、") + kDirectionNames[d];
 
     sink.Clear();
     sink.AppendLine("开张吉日推算");
@@ -115,7 +120,8 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
         const int branch = cycle % 12;
         bool suitable = true;
         for (const PersonBranches& person : persons) {
-            if (Clashes(branch, person.YearBranch) || Clashes(branch, person.DayBranch)) suitable = false;
+            if (Clashes(branch, person.YearBranch) || Clashes(branch, person.DayBranch))
+                suitable = false;
         }
         const Direction sha = ShaDirection(branch);
         if (input.AvoidDirection[static_cast<int>(sha)]) suitable = false;
@@ -147,8 +153,9 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
     } else {
         sink.AppendLine("共列出" + std::to_string(found) + "个适合开张的日子。");
     }
-    sink.AppendLine("择日原则：日支不冲任何一位参与者的年支和日支；不用所选煞方的日子；"
-                    "只取建除十二神中的满、定、成、开四日。");
+    sink.AppendLine(
+        "择日原则：日支不冲任何一位参与者的年支和日支；不用所选煞方的日子；"
+        "只取建除十二神中的满、定、成、开四日。");
     sink.AppendLine("以上结果依传统择日方法推算，仅供参考。");
 }
 

@@ -14,8 +14,8 @@
 namespace velmora::shell {
 
 struct OpeningDayPerson {
-    std::string Role;                // "法人" or "合伙人"
-    calendar::BirthInput Birth;      // only the date, calendar, hour and minute are read
+    std::string Role;            // "法人" or "合伙人"
+    calendar::BirthInput Birth;  // only the date, calendar, hour and minute are read
 };
 
 enum class Direction { East, South, West, North };
@@ -25,8 +25,8 @@ struct OpeningDayInput {
     std::array<bool, 4> AvoidDirection{};  // indexed by Direction
 };
 
-inline constexpr int kOpeningDaySpan = 90;   // days looked at, from the first day on
-inline constexpr int kMaxOpeningDays = 12;   // days listed at most
+inline constexpr int kOpeningDaySpan = 90;  // days looked at, from the first day on
+inline constexpr int kMaxOpeningDays = 12;  // days listed at most
 
 // The first input problem as the message to show, or "" when the input is complete.
 std::string CheckOpeningDayInput(const OpeningDayInput& input);

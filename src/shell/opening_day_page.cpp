@@ -22,9 +22,10 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
         const int top = 7 + i * 27;
         const QString n = QString::number(i + 1);
         BirthRow& row = Rows[i];
-        row.Use = MakeCheckBox(strip, QStringLiteral("CB") + n,
-                               i == 0 ? QStringLiteral("法人出生日期") : QStringLiteral("合伙人出生日期"),
-                               8, top, 118);
+        row.Use =
+            MakeCheckBox(strip, QStringLiteral("CB") + n,
+                         i == 0 ? QStringLiteral("法人出生日期") : QStringLiteral("合伙人出生日期"),
+                         8, top, 118);
         row.Use->setChecked(i == 0);
         row.Calendar = MakeCombo(strip, QStringLiteral("RL") + n,
                                  {QStringLiteral("公历"), QStringLiteral("农历")},
@@ -57,7 +58,8 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
     Buttonkaiye = MakeButton(strip, QStringLiteral("Buttonkaiye"), QStringLiteral("分析"), 692, 7);
     RzBitBtn10 = MakeButton(strip, QStringLiteral("RzBitBtn10"), QStringLiteral("保存"), 692, 41);
     RzBitBtn9 = MakeButton(strip, QStringLiteral("RzBitBtn9"), QStringLiteral("打印"), 692, 75);
-    RzBitBtn11 = MakeButton(strip, QStringLiteral("RzBitBtn11"), QStringLiteral("返回起名"), 692, 109);
+    RzBitBtn11 =
+        MakeButton(strip, QStringLiteral("RzBitBtn11"), QStringLiteral("返回起名"), 692, 109);
     Buttonkaiye->setProperty("primary", true);
 
     Memokaiye = new ReportMemo(QStringLiteral("Memokaiye"), QPageSize::A4, this);

@@ -17,7 +17,7 @@ class ReportMemo;
 
 class OpeningDayPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPersons = 5;
 
     OpeningDayPage(PageContext& context, QWidget* parent);
@@ -35,24 +35,24 @@ public:
     };
     std::array<BirthRow, kPersons> Rows;
 
-    QCheckBox* CB01;         // 煞东
-    QCheckBox* CB02;         // 煞南
-    QCheckBox* CB03;         // 煞西
-    QCheckBox* CB04;         // 煞北
+    QCheckBox* CB01;           // 煞东
+    QCheckBox* CB02;           // 煞南
+    QCheckBox* CB03;           // 煞西
+    QCheckBox* CB04;           // 煞北
     QPushButton* Buttonkaiye;  // 分析
     QPushButton* RzBitBtn10;   // 保存
     QPushButton* RzBitBtn9;    // 打印
     QPushButton* RzBitBtn11;   // 返回起名
     ReportMemo* Memokaiye;
 
-public slots:
+  public slots:
     // Lists the coming days fit for opening, for the checked birth dates.
     void ButtonkaiyeClick();
 
-signals:
+  signals:
     void ReturnToNaming();
 
-private:
+  private:
     PageContext& context_;
 };
 

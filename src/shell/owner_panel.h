@@ -16,7 +16,7 @@ namespace velmora::shell {
 
 class OwnerPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kNameBytes = 20;
 
     // Lays the row out at the top of `parent`, in the positions of the naming page.

@@ -12,11 +12,12 @@ namespace velmora::shell {
 struct MainQueries {
     store::Query ADOComDS{store::Query::kSearchTimeout};  // candidate search (Vudazod)
     store::Query ADOTem{store::Query::kLookupTimeout};    // strokes, traditional forms (Vudazod)
-    store::Query ADOQname{store::Query::kDefaultTimeout}; // bound, kept for the detail window's use (Vudazod)
-    store::Query ADOteam{store::Query::kDefaultTimeout};  // namefx readings (KelFile)
-    store::Query ADOQuery1{store::Query::kDefaultTimeout};// almanac days (KelBirth)
-    store::Query AdoLeft{store::Query::kDefaultTimeout};  // dream categories (dream)
-    store::Query AdoData{store::Query::kDefaultTimeout};  // dream titles and texts (dream)
+    store::Query ADOQname{
+        store::Query::kDefaultTimeout};  // bound, kept for the detail window's use (Vudazod)
+    store::Query ADOteam{store::Query::kDefaultTimeout};    // namefx readings (KelFile)
+    store::Query ADOQuery1{store::Query::kDefaultTimeout};  // almanac days (KelBirth)
+    store::Query AdoLeft{store::Query::kDefaultTimeout};    // dream categories (dream)
+    store::Query AdoData{store::Query::kDefaultTimeout};    // dream titles and texts (dream)
 
     // Binds every query to its database file beside the executable.
     void BindAll();

@@ -1,5 +1,6 @@
 #include "shell/report_memo.h"
 
+#include <QFontDatabase>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -27,6 +28,13 @@ ReportMemo::ReportMemo(const QString& name, QPageSize::PageSizeId paper, QWidget
       confirm_(AskWithPrintDialog) {
     setObjectName(name);
     setReadOnly(true);
+    // Reports line up columns with blanks counted in GBK bytes; a font whose
+    // Chinese characters are exactly two Latin cells wide keeps them aligned.
+    if (QFontDatabase::families().contains(QStringLiteral("WenQuanYi Zen Hei Mono"))) {
+        QFont report_font(QStringLiteral("WenQuanYi Zen Hei Mono"));
+        report_font.setPointSize(10);
+        setFont(report_font);
+    }
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     printer_->setPageLayout(QPageLayout(
         QPageSize(paper), QPageLayout::Portrait,
@@ -41,8 +49,7 @@ QStringList ReportMemo::Lines() const { return toPlainText().split(QLatin1Char('
 
 QPrinter& ReportMemo::Printer() { return *printer_; }
 
-MemoSink::MemoSink(QPlainTextEdit& memo)
-    : memo_(memo), has_lines_(!memo.document()->isEmpty()) {}
+MemoSink::MemoSink(QPlainTextEdit& memo) : memo_(memo), has_lines_(!memo.document()->isEmpty()) {}
 
 void MemoSink::Clear() {
     memo_.clear();

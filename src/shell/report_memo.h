@@ -16,7 +16,7 @@ namespace velmora::shell {
 
 class ReportMemo : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     // Asked before printing; returns false when the user cancels. The default
     // shows the print dialog for the memo's printer.
     using PrintConfirm = std::function<bool(QPrinter& printer, QWidget* parent)>;
@@ -32,7 +32,7 @@ public:
     void SetPrintConfirm(PrintConfirm confirm) { confirm_ = std::move(confirm); }
     const PrintConfirm& Confirm() const { return confirm_; }
 
-private:
+  private:
     std::unique_ptr<QPrinter> printer_;
     PrintConfirm confirm_;
 };
@@ -40,12 +40,12 @@ private:
 // Lets a report writer fill any plain-text memo:
 //   MemoSink sink(*RzMemo1); WriteNameAnalysis(..., sink);
 class MemoSink : public ReportSink {
-public:
+  public:
     explicit MemoSink(QPlainTextEdit& memo);
     void Clear() override;
     void AppendLine(std::string_view line) override;
 
-private:
+  private:
     QPlainTextEdit& memo_;
     // An empty document cannot tell "no lines" from "one empty line"; the
     // sink remembers which it wrote, so a leading empty line is kept.

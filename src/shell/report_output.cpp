@@ -76,15 +76,13 @@ void PrepareSaveDialog(QFileDialog& dialog) {
     dialog.setDefaultSuffix(QString());
 }
 
-void SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog,
-                    const QString& default_name) {
+void SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog, const QString& default_name) {
     const QString text = memo.toPlainText();
     if (IsBlankReport(text.toStdString())) return;
     dialog.setWindowTitle(QStringLiteral("保存"));
     // The proposal is the default name, unless it holds a character no file
     // name may hold; then the box is left to the "*.txt" filter and the user.
-    const QString proposed =
-        QString::fromStdString(ProposedSaveName(default_name.toStdString()));
+    const QString proposed = QString::fromStdString(ProposedSaveName(default_name.toStdString()));
     dialog.selectFile(proposed == QLatin1String("*.txt") ? QString() : proposed);
     if (dialog.exec() != QDialog::Accepted) return;
     const QStringList chosen = dialog.selectedFiles();

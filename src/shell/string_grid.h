@@ -8,10 +8,10 @@ namespace velmora::shell {
 
 class StringGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     // row_count counts the header row.
-    StringGrid(const QString& name, int row_count, const QList<int>& column_widths,
-               int row_height, QWidget* parent);
+    StringGrid(const QString& name, int row_count, const QList<int>& column_widths, int row_height,
+               QWidget* parent);
 
     int RowCount() const { return rowCount() + 1; }
     int ColCount() const { return columnCount(); }
@@ -22,7 +22,7 @@ public:
     // The current data row (1 ..), or 0 when none is selected.
     int Row() const;
 
-signals:
+  signals:
     // A double click on data row `row` (1 ..).
     void RowDoubleClicked(int row);
 };

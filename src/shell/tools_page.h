@@ -15,7 +15,7 @@ namespace velmora::shell {
 
 class ToolsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTools = 5;
     // Creates a side window owned by `parent`.
     using WindowFactory = std::function<QDialog*(QWidget* parent)>;
@@ -32,7 +32,7 @@ public:
     QLabel* Image5;
     std::array<QToolButton*, kTools> Buttons;  // RzToolButton32 ... RzToolButton36
 
-private:
+  private:
     std::array<WindowFactory, kTools> factories_;
     std::array<QPointer<QDialog>, kTools> windows_;
 };

@@ -10,8 +10,7 @@
 
 namespace velmora::shell {
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width,
-                  int height) {
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
     auto* label = new QLabel(text, parent);
     if (width < 0) width = label->sizeHint().width();
     label->setGeometry(left, top, width, height);
@@ -72,7 +71,8 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& cap
 
 QStringList NumberItems(int first, int last, int pad_width) {
     QStringList items;
-    for (int n = first; n <= last; ++n) items << QStringLiteral("%1").arg(n, pad_width, 10, QLatin1Char('0'));
+    for (int n = first; n <= last; ++n)
+        items << QStringLiteral("%1").arg(n, pad_width, 10, QLatin1Char('0'));
     return items;
 }
 

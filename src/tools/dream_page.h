@@ -13,7 +13,7 @@ namespace velmora::tools {
 
 class DreamPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     DreamPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
@@ -21,7 +21,7 @@ public:
     QTreeWidget* TreeView;
     QPlainTextEdit* MemoJiemeng;
 
-private:
+  private:
     shell::PageContext& context_;
 };
 

@@ -13,16 +13,16 @@ using velmora::shell::LoadJpeg;
 class ArtworkTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void decodesTheArtwork_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("white");   // a point of the white page area
         QTest::addColumn<QPoint>("colour");  // a point of the drawn artwork
-        QTest::newRow("main window") << "main_background.jpg" << QSize(800, 590) << QPoint(400, 330)
-                                     << QPoint(400, 10);
-        QTest::newRow("tools page") << "tools_page.jpg" << QSize(788, 457) << QPoint(394, 440)
-                                    << QPoint(200, 165);
+        QTest::newRow("main window")
+            << "main_background.jpg" << QSize(800, 590) << QPoint(400, 330) << QPoint(400, 10);
+        QTest::newRow("tools page")
+            << "tools_page.jpg" << QSize(788, 457) << QPoint(394, 440) << QPoint(200, 165);
     }
     void decodesTheArtwork() {
         QFETCH(QString, file);

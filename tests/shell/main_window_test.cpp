@@ -1,13 +1,15 @@
 // The main window after start, its page switching, the owner rows, the GBK
 // edit limits and the handler guard.
 
+#include "shell/main_window.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QPointer>
-#include <QKeyEvent>
 #include <QDate>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -15,7 +17,6 @@
 
 #include "base/errors.h"
 #include "shell/handler_guard.h"
-#include "shell/main_window.h"
 #include "shell/opening_day_page.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
@@ -46,7 +47,7 @@ void Type(QWidget* widget, const QString& text) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     template <class T>
     static T* Find(const QWidget& window, const char* name) {
         T* widget = window.findChild<T*>(QString::fromLatin1(name));
@@ -54,7 +55,7 @@ private:
         return widget;
     }
 
-private slots:
+  private slots:
     void startState() {
         TFrmIndex window;
         QCOMPARE(window.size(), QSize(800, 590));
@@ -74,7 +75,8 @@ private slots:
             QCOMPARE(grid->Cell(col, 0), header[col]);
             QCOMPARE(grid->columnWidth(col), widths[col]);
             QCOMPARE(grid->rowHeight(col), 18);
-            for (int row = 1; row < grid->RowCount(); ++row) QVERIFY(grid->Cell(col, row).isEmpty());
+            for (int row = 1; row < grid->RowCount(); ++row)
+                QVERIFY(grid->Cell(col, row).isEmpty());
         }
 
         QVERIFY(!Find<QPushButton>(window, "RzBitBtn2")->isEnabled());  // 继续显示
@@ -96,16 +98,17 @@ private slots:
         QTest::addColumn<QList<bool>>("enabled");  // Namezhi1 .. Namezhi4 after the last choice
         QTest::newRow("three") << QStringList{"三字名"} << QList<bool>{true, true, true, false};
         QTest::newRow("four") << QStringList{"四字名"} << QList<bool>{true, true, true, true};
-        QTest::newRow("four then two") << QStringList{"四字名", "二字名"}
-                                       << QList<bool>{true, true, false, false};
+        QTest::newRow("four then two")
+            << QStringList{"四字名", "二字名"} << QList<bool>{true, true, false, false};
     }
     void nameLengthEnablesFixedCharacters() {
         QFETCH(QStringList, choices);
         QFETCH(QList<bool>, enabled);
         TFrmIndex window;
         auto* lengths = Find<QComboBox>(window, "CBZS");
-        QLineEdit* fixed[] = {Find<QLineEdit>(window, "Namezhi1"), Find<QLineEdit>(window, "Namezhi2"),
-                              Find<QLineEdit>(window, "Namezhi3"), Find<QLineEdit>(window, "Namezhi4")};
+        QLineEdit* fixed[] = {
+            Find<QLineEdit>(window, "Namezhi1"), Find<QLineEdit>(window, "Namezhi2"),
+            Find<QLineEdit>(window, "Namezhi3"), Find<QLineEdit>(window, "Namezhi4")};
         const QStringList typed = {"九", "万", "科", "技"};
         for (int i = 0; i < 4; ++i) fixed[i]->setText(typed[i]);
         for (const QString& choice : choices) lengths->setCurrentText(choice);
@@ -116,18 +119,36 @@ private slots:
     }
 
     void toolbarSwitchesPages_data() {
-        QTest::addColumn<QString>("first");   // a button that leaves the naming page
+        QTest::addColumn<QString>("first");  // a button that leaves the naming page
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("sheet");
-        QTest::newRow("公司取名") << "RzToolButton3" << "RzToolButton2" << "TabSheet1";
-        QTest::newRow("名字分析") << "" << "RzToolButton1" << "TabSheet3";
-        QTest::newRow("生辰八字") << "" << "RzToolButton3" << "TabSheet2";
-        QTest::newRow("开张吉日") << "" << "RzToolButton4" << "TabSheet4";
-        QTest::newRow("本日黄历") << "" << "RzToolButton5" << "TabSheet5";
-        QTest::newRow("解梦大全") << "" << "RzToolButton6" << "TabSheet6";
-        QTest::newRow("其他功能") << "" << "RzToolButton7" << "TabSheet9";
-        QTest::newRow("analysis 返回起名") << "RzToolButton1" << "RzBitBtn6" << "TabSheet1";
-        QTest::newRow("opening day 返回起名") << "RzToolButton4" << "RzBitBtn11" << "TabSheet1";
+        QTest::newRow("公司取名") << "RzToolButton3"
+                                  << "RzToolButton2"
+                                  << "TabSheet1";
+        QTest::newRow("名字分析") << ""
+                                  << "RzToolButton1"
+                                  << "TabSheet3";
+        QTest::newRow("生辰八字") << ""
+                                  << "RzToolButton3"
+                                  << "TabSheet2";
+        QTest::newRow("开张吉日") << ""
+                                  << "RzToolButton4"
+                                  << "TabSheet4";
+        QTest::newRow("本日黄历") << ""
+                                  << "RzToolButton5"
+                                  << "TabSheet5";
+        QTest::newRow("解梦大全") << ""
+                                  << "RzToolButton6"
+                                  << "TabSheet6";
+        QTest::newRow("其他功能") << ""
+                                  << "RzToolButton7"
+                                  << "TabSheet9";
+        QTest::newRow("analysis 返回起名") << "RzToolButton1"
+                                           << "RzBitBtn6"
+                                           << "TabSheet1";
+        QTest::newRow("opening day 返回起名") << "RzToolButton4"
+                                              << "RzBitBtn11"
+                                              << "TabSheet1";
     }
     void toolbarSwitchesPages() {
         QFETCH(QString, first);
@@ -181,9 +202,12 @@ private slots:
         combo("ComDate")->setCurrentIndex(1);
         for (const QString& other : {QString(), QStringLiteral("2"), QStringLiteral("3")}) {
             if (other == suffix) continue;
-            QVERIFY(Find<QLineEdit>(window, (QStringLiteral("Xing") + other).toLatin1())->text().isEmpty());
+            QVERIFY(Find<QLineEdit>(window, (QStringLiteral("Xing") + other).toLatin1())
+                        ->text()
+                        .isEmpty());
         }
-        const auto* panel = window.findChild<velmora::shell::OwnerPanel*>(QStringLiteral("OwnerPanel") + suffix);
+        const auto* panel =
+            window.findChild<velmora::shell::OwnerPanel*>(QStringLiteral("OwnerPanel") + suffix);
         QVERIFY(panel);
         const velmora::calendar::BirthInput input = panel->ReadBirthInput();
         QCOMPARE(input.Surname, std::string("张"));
@@ -198,17 +222,27 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        const QString twelve = QString(12, QChar(0x4E5D));        // 九 x 12 = 24 bytes
-        const QString sixty = QString(60, QChar(0x4E07));         // 万 x 60 = 120 bytes
+        const QString twelve = QString(12, QChar(0x4E5D));  // 九 x 12 = 24 bytes
+        const QString sixty = QString(60, QChar(0x4E07));   // 万 x 60 = 120 bytes
         QTest::newRow("surname 20") << "Xing" << twelve << QString(10, QChar(0x4E5D));
         QTest::newRow("given name 20") << "NameB2" << twelve << QString(10, QChar(0x4E5D));
         QTest::newRow("prefix 100") << "NameBegin" << sixty << QString(50, QChar(0x4E07));
         QTest::newRow("suffix 100") << "NameEnd3" << sixty << QString(50, QChar(0x4E07));
-        QTest::newRow("fixed char 2") << "Namezhi1" << "九万" << "九";
-        QTest::newRow("fixed char latin") << "Namezhi2" << "abc" << "ab";
-        QTest::newRow("mixed 2 bytes") << "Namezhi1" << "a九" << "a";
-        QTest::newRow("short name 8") << "Namezhi13" << "上海九万科" << "上海九万";
-        QTest::newRow("short name mixed") << "Namezhi13" << "ab九万科技" << "ab九万科";
+        QTest::newRow("fixed char 2") << "Namezhi1"
+                                      << "九万"
+                                      << "九";
+        QTest::newRow("fixed char latin") << "Namezhi2"
+                                          << "abc"
+                                          << "ab";
+        QTest::newRow("mixed 2 bytes") << "Namezhi1"
+                                       << "a九"
+                                       << "a";
+        QTest::newRow("short name 8") << "Namezhi13"
+                                      << "上海九万科"
+                                      << "上海九万";
+        QTest::newRow("short name mixed") << "Namezhi13"
+                                          << "ab九万科技"
+                                          << "ab九万科";
     }
     void editLimitsCountGbkBytes() {
         QFETCH(QString, edit);
@@ -233,7 +267,8 @@ private slots:
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         QList<BoxSeen> seen;
-        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);  // the program went on: the button still works
         QCOMPARE(calls, 2);
@@ -244,7 +279,8 @@ private slots:
 
     void showMsgBox() {
         QList<BoxSeen> seen;
-        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
         velmora::shell::ShowMsg(QStringLiteral("姓不能为空!"));
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].title, QStringLiteral("提示"));
@@ -259,7 +295,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         velmora::shell::OpeningDayPage& page = *window.TabSheet4;
         QList<BoxSeen> seen;
-        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
 
         page.Rows[0].Use->setChecked(false);
         QTest::mouseClick(page.Buttonkaiye, Qt::LeftButton);
@@ -292,7 +329,8 @@ private slots:
             return window;
         });
         QList<BoxSeen> seen;
-        ModalResponder responder([&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
         QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
         QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
         QCOMPARE(made.size(), 2);

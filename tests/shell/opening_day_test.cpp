@@ -1,9 +1,10 @@
 // Opening days: the day cycle, the input checks and the rules that pick days.
 
+#include "shell/opening_day.h"
+
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "shell/opening_day.h"
 
 namespace velmora::shell {
 namespace {
@@ -74,12 +75,11 @@ TEST(OpeningDay, ListedDaysKeepTheRules) {
     ASSERT_FALSE(days.empty());
     EXPECT_LE(days.size(), static_cast<size_t>(kMaxOpeningDays));
     for (const std::string& line : days) {
-        EXPECT_EQ(line.find("未日"), std::string::npos) << line;   // clashes with 丑
-        EXPECT_EQ(line.find("煞南"), std::string::npos) << line;   // avoided
-        const bool opening_officer = line.find("满日") != std::string::npos ||
-                                     line.find("定日") != std::string::npos ||
-                                     line.find("成日") != std::string::npos ||
-                                     line.find("开日") != std::string::npos;
+        EXPECT_EQ(line.find("未日"), std::string::npos) << line;  // clashes with 丑
+        EXPECT_EQ(line.find("煞南"), std::string::npos) << line;  // avoided
+        const bool opening_officer =
+            line.find("满日") != std::string::npos || line.find("定日") != std::string::npos ||
+            line.find("成日") != std::string::npos || line.find("开日") != std::string::npos;
         EXPECT_TRUE(opening_officer) << line;
     }
     // 2025-03-01 is a 平 day (己巳); 2025-03-02 is a 庚午 day of the 寅 month:

@@ -1,6 +1,8 @@
 // Report output: the memo adapter, saving (names, GBK bytes with CR LF,
 // silence on failure) and printing (paper, margins, pages) read back from PDF.
 
+#include "shell/report_output.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,7 +20,6 @@
 #include "shell/main_window.h"
 #include "shell/opening_day_page.h"
 #include "shell/report_memo.h"
-#include "shell/report_output.h"
 #include "test_support.h"
 
 using velmora::shell::MemoSink;
@@ -90,7 +91,7 @@ QByteArray ReadAll(const QString& path) {
 class ReportOutputTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void sinkKeepsEveryLine() {
         QPlainTextEdit memo;
         memo.setPlainText(QStringLiteral("旧内容"));
@@ -101,9 +102,12 @@ private slots:
     void savedFileName_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("with extension") << "a.txt" << "a.txt.txt";
-        QTest::newRow("without extension") << "a" << "a.txt";
-        QTest::newRow("proposal kept") << "" << "开业吉日.txt";
+        QTest::newRow("with extension") << "a.txt"
+                                        << "a.txt.txt";
+        QTest::newRow("without extension") << "a"
+                                           << "a.txt";
+        QTest::newRow("proposal kept") << ""
+                                       << "开业吉日.txt";
     }
     void savedFileName() {
         QFETCH(QString, typed);
@@ -163,17 +167,23 @@ private slots:
         velmora::shell::SaveReportMemo(memo, dialog, QStringLiteral("企业名称分析"));
         QCOMPARE(answer.dialogs, dialogs);
         QCOMPARE(answer.other_boxes, 0);  // silent, also when the write fails
-        QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(QDir(folder.path())
+                    .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)
+                    .isEmpty());
         QCOMPARE(memo.toPlainText(), before);
     }
 
     void printButtonsUseTheMemosPaper_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("paper");  // as pdfinfo names it
-        QTest::newRow("analysis 打印") << "TabSheet3" << "letter";
-        QTest::newRow("bazi 打印") << "TabSheet2" << "letter";
-        QTest::newRow("almanac 打印") << "TabSheet5" << "letter";
-        QTest::newRow("opening day 打印") << "TabSheet4" << "A4";
+        QTest::newRow("analysis 打印") << "TabSheet3"
+                                       << "letter";
+        QTest::newRow("bazi 打印") << "TabSheet2"
+                                   << "letter";
+        QTest::newRow("almanac 打印") << "TabSheet5"
+                                      << "letter";
+        QTest::newRow("opening day 打印") << "TabSheet4"
+                                          << "A4";
     }
     void printButtonsUseTheMemosPaper() {
         QFETCH(QString, page);
@@ -181,10 +191,14 @@ private slots:
         TFrmIndex window;
         ReportMemo* memo = nullptr;
         QPushButton* print = nullptr;
-        if (page == "TabSheet3") memo = window.TabSheet3->RzMemo1, print = window.TabSheet3->RzBitBtnprint;
-        if (page == "TabSheet2") memo = window.TabSheet2->Memo1, print = window.TabSheet2->RzBitBtn7;
-        if (page == "TabSheet5") memo = window.TabSheet5->MemoHuangli, print = window.TabSheet5->RzBitBtn13;
-        if (page == "TabSheet4") memo = window.TabSheet4->Memokaiye, print = window.TabSheet4->RzBitBtn9;
+        if (page == "TabSheet3")
+            memo = window.TabSheet3->RzMemo1, print = window.TabSheet3->RzBitBtnprint;
+        if (page == "TabSheet2")
+            memo = window.TabSheet2->Memo1, print = window.TabSheet2->RzBitBtn7;
+        if (page == "TabSheet5")
+            memo = window.TabSheet5->MemoHuangli, print = window.TabSheet5->RzBitBtn13;
+        if (page == "TabSheet4")
+            memo = window.TabSheet4->Memokaiye, print = window.TabSheet4->RzBitBtn9;
         QVERIFY(memo && print);
 
         QTemporaryDir folder;
@@ -198,7 +212,8 @@ private slots:
         QTest::mouseClick(print, Qt::LeftButton);
 
         const QString info = RunTool("pdfinfo", {pdf});
-        QVERIFY2(info.contains(QRegularExpression("Page size:.*\\(" + paper + "\\)")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Page size:.*\\(" + paper + "\\)")),
+                 qPrintable(info));
         const QString text = RunTool("pdftotext", {"-layout", pdf, "-"});
         QVERIFY2(text.contains(QStringLiteral("企业法人基本信息：")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("姓名：张三丰")));

@@ -12,7 +12,7 @@
 class ScreenshotTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void mainWindow() {
         const QString path = qEnvironmentVariable("VELMORA_SCREENSHOT", "main_window.png");
         velmora::shell::TFrmIndex window;

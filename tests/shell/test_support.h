@@ -13,7 +13,7 @@ namespace velmora::testing {
 // While alive, polls for modal windows and hands each one to `handle`, which
 // must close it (accept or reject). Keeps the tests from hanging on a box.
 class ModalResponder {
-public:
+  public:
     explicit ModalResponder(std::function<void(QWidget*)> handle) : handle_(std::move(handle)) {
         timer_.setInterval(20);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -22,7 +22,7 @@ public:
         timer_.start();
     }
 
-private:
+  private:
     std::function<void(QWidget*)> handle_;
     QTimer timer_;
 };
