@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPageRanges>
 #include <QTextLayout>
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,32 +31,44 @@ void RenderReportLines(QPrinter& printer, const QStringList& lines, const QFont&
     // The painter works in printer pixels with its origin at the top-left of
     // the printable area, i.e. inside the page margins.
     const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double width = area.width();
-    const double height = area.height();
-    QFont print_font(font, painter.device());
+    const QFont print_font(font, painter.device());
     painter.setFont(print_font);
-    const QFontMetricsF metrics(print_font, painter.device());
-    const double line_height = metrics.lineSpacing();
+    const double line_height = QFontMetricsF(print_font, painter.device()).lineSpacing();
+    const int lines_per_page = std::max(1, static_cast<int>(area.height() / line_height));
 
-    double y = 0;
+    // Wrap every memo line to the page width; an empty line still takes a row.
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    struct Row {
+        const QTextLayout* layout;
+        int line;  // -1 for an empty memo line
+    };
+    std::vector<Row> rows;
     for (const QString& text : lines) {
-        QTextLayout layout(text, print_font, painter.device());
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-        }
-        layout.endLayout();
-        const int count = std::max(1, layout.lineCount());
-        for (int i = 0; i < count; ++i) {
-            if (y + line_height > height && y > 0) {
-                printer.newPage();
-                y = 0;
-            }
-            if (i < layout.lineCount()) {
-                QTextLine line = layout.lineAt(i);
-                line.draw(&painter, QPointF(0, y - line.y()));
-            }
-            y += line_height;
+        auto layout = std::make_unique<QTextLayout>(text, print_font, painter.device());
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
+            line.setLineWidth(area.width());
+        layout->endLayout();
+        if (layout->lineCount() == 0) rows.push_back({layout.get(), -1});
+        for (int i = 0; i < layout->lineCount(); ++i) rows.push_back({layout.get(), i});
+        layouts.push_back(std::move(layout));
+    }
+
+    // Pages outside a range chosen in the print dialog are left out.
+    const QPageRanges wanted = printer.pageRanges();
+    const int page_count = std::max<int>(1, (static_cast<int>(rows.size()) + lines_per_page - 1) /
+                                                lines_per_page);
+    bool first_drawn = true;
+    for (int page = 1; page <= page_count; ++page) {
+        if (!wanted.isEmpty() && !wanted.contains(page)) continue;
+        if (!first_drawn) printer.newPage();
+        first_drawn = false;
+        const int begin = (page - 1) * lines_per_page;
+        const int end = std::min<int>(begin + lines_per_page, static_cast<int>(rows.size()));
+        for (int r = begin; r < end; ++r) {
+            if (rows[r].line < 0) continue;
+            const QTextLine line = rows[r].layout->lineAt(rows[r].line);
+            line.draw(&painter, QPointF(0, (r - begin) * line_height - line.y()));
         }
     }
     painter.end();

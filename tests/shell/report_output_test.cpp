@@ -249,6 +249,19 @@ class ReportOutputTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("第1行 流年小运")));
         QVERIFY(text.contains(QStringLiteral("第150行 流年小运")));
         QCOMPARE(text.count(QChar(0x5409)), 200);  // nothing of the wrapped line is lost
+
+        // A page range chosen in the dialog prints just those pages.
+        const QString second = QDir(folder.path()).filePath("second.pdf");
+        memo.SetPrintConfirm([&second](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(second);
+            printer.setFromTo(2, 2);
+            return true;
+        });
+        velmora::shell::PrintReportMemo(memo);
+        QVERIFY(RunTool("pdfinfo", {second}).contains(QRegularExpression("Pages:\\s+1\\n")));
+        const QString page_two = RunTool("pdftotext", {second, "-"});
+        QVERIFY(!page_two.contains(QStringLiteral("第1行 流年小运")));
+        QVERIFY(!page_two.isEmpty());
     }
 
     void printNothing_data() {
