@@ -1,6 +1,8 @@
 #include "shell/handler_guard.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QProxyStyle>
@@ -72,6 +74,15 @@ void ApplyProgramLook(QApplication& app) {
     }
     font.setPointSize(9);
     app.setFont(font);
+
+    // Qt's own dialogs (print, save) in Chinese when the translations are installed.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qt_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(translator);
+    } else {
+        delete translator;
+    }
 }
 
 }  // namespace velmora::shell
