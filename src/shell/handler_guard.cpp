@@ -1,13 +1,13 @@
 #include "shell/handler_guard.h"
 
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
+#include <QTranslator>
 #include <exception>
 
 namespace velmora::shell {

@@ -3,10 +3,10 @@
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPageRanges>
 #include <QTextLayout>
 #include <algorithm>
 #include <memory>
@@ -56,8 +56,8 @@ void RenderReportLines(QPrinter& printer, const QStringList& lines, const QFont&
 
     // Pages outside a range chosen in the print dialog are left out.
     const QPageRanges wanted = printer.pageRanges();
-    const int page_count = std::max<int>(1, (static_cast<int>(rows.size()) + lines_per_page - 1) /
-                                                lines_per_page);
+    const int page_count =
+        std::max<int>(1, (static_cast<int>(rows.size()) + lines_per_page - 1) / lines_per_page);
     bool first_drawn = true;
     for (int page = 1; page <= page_count; ++page) {
         if (!wanted.isEmpty() && !wanted.contains(page)) continue;
