@@ -16,6 +16,7 @@ int RunJieqi(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
 int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
+int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -30,6 +31,7 @@ const Command kCommands[] = {
     {"jieqi", "jieqi YEAR            the year's 24 solar-term instants (China Standard Time)", RunJieqi},
     {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
+    {"suggest", "suggest --surname X --year Y --month M --day D --hour H [...]  candidate company names of the naming page", RunSuggest},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,0 +1,79 @@
+#pragma once
+// The candidate search behind 马上起名: which elements the owner's pillars
+// lack, the affix strokes and traditional forms, and one SQL query per body
+// length and set of fixed positions that combines characters into bodies whose
+// stroke counts form a scored pattern of `gz`.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calendar/lunar_calendar.h"
+#include "store/query.h"
+
+namespace velmora::naming {
+
+// What the naming page holds for a search (texts as typed; trimmed here).
+struct SearchInput {
+    calendar::BirthInput birth;  // Surname, SexText, DateKind, Year/Month/Day/Hour/MinuteText
+    std::string NameBegin;       // region prefix
+    std::string NameEnd;         // industry suffix
+    int Length = 2;              // characters in the body: 2, 3 or 4
+    std::array<std::string, 4> Namezhi;  // fixed characters of positions 1..4
+};
+
+// Kept by the naming page between searches; read when a page of the grid is filled.
+struct SearchState {
+    std::string MissingWuhang;  // 金木水火土 the pillars lack, cut to the body length
+    std::string WuhangFilter;   // the element conditions on the joined result
+    std::string NameBeginFt;    // traditional form of the prefix
+    std::string NameEndFt;      // traditional form of the suffix
+    int NameEndBh = 0;          // strokes of the suffix
+    int AffixBh = 0;            // strokes of suffix and prefix together
+};
+
+// The first owner input that is missing, as the message to show; empty when
+// all are there. "姓不能为空!" asks the caller to put the focus into Xing.
+std::string CheckOwnerInput(const calendar::BirthInput& birth);
+inline constexpr const char* kSurnameMissing = "姓不能为空!";
+
+// The elements (金, 木, 水, 火, 土 in this order) that none of the eight pillar
+// characters of the owner's birth has. Raises ConversionError for a date or
+// time that does not parse or does not exist.
+std::string ComputeMissingWuhang(const calendar::BirthInput& birth);
+
+// The conditions " and (wuhang like '%E%')" for each element of `missing`.
+std::string BuildWuhangFilter(std::string_view missing);
+
+// `missing` cut to its first `length` characters, trimmed.
+std::string CutMissing(std::string_view missing, int length);
+
+// The fixed characters of positions 1..length (trimmed; empty = free).
+std::vector<std::string> FixedPositions(const SearchInput& input);
+
+// The message when every position of the body is fixed; empty otherwise.
+std::string AllFixedMessage(const SearchInput& input);
+
+struct SearchSql {
+    std::string Sql;
+    std::vector<store::Param> Params;  // the fixed characters, lowest position first
+};
+
+// The query for the body length and its fixed positions (empty text = free),
+// wrapped by the element filter when it is not empty.
+SearchSql BuildSearchSql(int length, const std::vector<std::string>& fixed,
+                         const std::string& wuhangFilter);
+
+// Steps before the query: checks the owner inputs, recomputes the state
+// (missing elements, affixes on `strokes`, a query on Vudazod.db, filter) and
+// checks the fixed positions. Returns the message that stops the search, or
+// empty text when the query may run. Conversion errors propagate.
+std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Query& strokes);
+
+// Binds `result` to Vudazod.db and opens the search's query on it.
+void OpenSearch(const SearchInput& input, const SearchState& state, store::Query& result);
+
+// More than this many rows enable 继续显示; from it on pages are random draws.
+inline constexpr int kPagedRowLimit = 200;
+
+}  // namespace velmora::naming
