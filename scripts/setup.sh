@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsqlite3-dev libjpeg62-turbo-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-wqy-zenhei xvfb xauth poppler-utils unzip
+  fonts-wqy-zenhei qt6-translations-l10n xvfb xauth poppler-utils unzip
   unicode-data opencc libopencc-data
 )
 
