@@ -3,6 +3,11 @@
 #include <QFrame>
 #include <QPushButton>
 
+#include <QLineEdit>
+#include <QTextCursor>
+
+#include "base/dates.h"
+#include "bazi/bazi_report.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
 #include "shell/report_output.h"
@@ -35,9 +40,23 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
     Memo1 = new ReportMemo(QStringLiteral("Memo1"), QPageSize::Letter, this);
     Memo1->setGeometry(0, 88, 788, 364);
 
+    connect(RzButton2, &QPushButton::clicked, this, &BaziPage::RzButton2Click);
     connect(RzBitBtn7, &QPushButton::clicked, this, [this] { PrintReportMemo(*Memo1); });
     connect(RzBitBtn8, &QPushButton::clicked, this,
             [this] { SaveReportMemo(*Memo1, context_.SaveDialog1, QStringLiteral("八字分析")); });
+}
+
+void BaziPage::RzButton2Click() {
+    MemoSink sink(*Memo1);
+    const auto problem = WriteBaziReport(Owner->ReadBirthInput(), sink, CivilFromDate(Today()).year);
+    if (problem) {
+        ShowMsg(QString::fromStdString(problem->Message), this);
+        if (problem->Focus == InputFocus::Surname) Owner->Xing->setFocus();
+        if (problem->Focus == InputFocus::GivenName) Owner->NameB->setFocus();
+        return;
+    }
+    Memo1->moveCursor(QTextCursor::Start);
+    Memo1->ensureCursorVisible();
 }
 
 }  // namespace velmora::bazi

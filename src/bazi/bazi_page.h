@@ -20,6 +20,8 @@ class BaziPage : public QWidget {
     BaziPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
+    // 分析: validates the owner row and writes the bazi report into Memo1.
+    void RzButton2Click();
 
     // Xing2, NameB2, CBsex2, ComDate2, SYear2, SMonth2, Sday2, Shour2, CBFen2
     shell::OwnerPanel* Owner;

@@ -16,6 +16,8 @@ int RunJieqi(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
 int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
+int RunAnalyze(const Args& args, std::ostream& out, std::ostream& err);
+int RunBazi(const Args& args, std::ostream& out, std::ostream& err);
 int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
@@ -31,6 +33,8 @@ const Command kCommands[] = {
     {"jieqi", "jieqi YEAR            the year's 24 solar-term instants (China Standard Time)", RunJieqi},
     {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
+    {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},
+    {"bazi", "bazi --surname X --given Y --date Y-M-D --hour H [...]  bazi report", RunBazi},
     {"suggest", "suggest --surname X --year Y --month M --day D --hour H [...]  candidate company names of the naming page", RunSuggest},
 };
 

@@ -4,6 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QTextCursor>
+
+#include "base/dates.h"
+#include "naming/name_analysis.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
 #include "shell/report_output.h"
@@ -56,11 +60,28 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
     RzMemo1 = new ReportMemo(QStringLiteral("RzMemo1"), QPageSize::Letter, this);
     RzMemo1->setGeometry(0, 115, 788, 337);
 
+    connect(ButtonName, &QPushButton::clicked, this, &AnalysisPage::ButtonNameClick);
     connect(RzBitBtnprint, &QPushButton::clicked, this, [this] { PrintReportMemo(*RzMemo1); });
     connect(BitBtnsave, &QPushButton::clicked, this, [this] {
         SaveReportMemo(*RzMemo1, context_.SaveDialog1, QStringLiteral("企业名称分析"));
     });
     connect(RzBitBtn6, &QPushButton::clicked, this, &AnalysisPage::ReturnToNaming);
+}
+
+void AnalysisPage::ButtonNameClick() {
+    NameAnalysisInput input{Owner->ReadBirthInput(), NameBegin3->text().toStdString(),
+                            Namezhi13->text().toStdString(), NameEnd3->text().toStdString()};
+    MemoSink sink(*RzMemo1);
+    const auto problem = WriteNameAnalysis(input, sink, context_.queries.ADOTem,
+                                           context_.queries.ADOteam, CivilFromDate(Today()).year);
+    if (problem) {
+        ShowMsg(QString::fromStdString(problem->Message), this);
+        if (problem->Focus == bazi::InputFocus::MainBody) Namezhi13->setFocus();
+        return;
+    }
+    // Back to the first line, caret and view alike.
+    RzMemo1->moveCursor(QTextCursor::Start);
+    RzMemo1->ensureCursorVisible();
 }
 
 }  // namespace velmora::naming

@@ -22,6 +22,8 @@ class AnalysisPage : public QWidget {
     AnalysisPage(shell::PageContext& context, QWidget* parent);
 
     shell::PageContext& Context() { return context_; }
+    // 分析: validates the input and writes the report into RzMemo1.
+    void ButtonNameClick();
 
     // Xing3, NameB3, CBsex3, ComDate3, SYear3, SMonth3, Sday3, Shour3, CBFen3
     shell::OwnerPanel* Owner;

@@ -1,0 +1,40 @@
+#pragma once
+// The company-name analysis report (企业名称分析): the legal person's birth
+// data and bazi values, then the company name's three numerology grids with
+// their name numbers and readings, and the name's total score.
+#include <optional>
+#include <string>
+
+#include "base/report_sink.h"
+#include "bazi/bazi_report.h"
+#include "calendar/lunar_calendar.h"
+#include "store/query.h"
+
+namespace velmora::naming {
+
+struct NameAnalysisInput {
+    calendar::BirthInput Owner;
+    std::string Prefix;    // region prefix, may be empty
+    std::string MainBody;  // short name, two to four characters
+    std::string Suffix;    // industry suffix, may be empty
+};
+
+// The first failing check, in the order of the page's messages.
+std::optional<bazi::InputProblem> ValidateNameAnalysis(const NameAnalysisInput& input);
+
+// The name's total score as the candidate grid scores a body: the `gz` score
+// of the body's stroke pattern plus the 81-number bonus of its total strokes,
+// or the computed pattern score where `gz` lists no such pattern (or the body
+// is not two to four characters). strokes is bound to Vudazod.
+int NameTotalScore(store::Query& strokes, const std::string& mainBody);
+
+// Validates, then clears the sink and writes the report line by line. On a
+// validation failure the sink is left alone and the problem returned.
+// ConversionError from the birth data ends the run before the sink is cleared
+// (or after the birth lines, for a minute or hour that does not convert); a
+// DatabaseError during a lookup leaves the lines written so far.
+std::optional<bazi::InputProblem> WriteNameAnalysis(const NameAnalysisInput& input,
+                                                    ReportSink& sink, store::Query& strokes,
+                                                    store::Query& texts, int nowYear);
+
+}  // namespace velmora::naming
