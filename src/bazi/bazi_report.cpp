@@ -64,6 +64,12 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     v.Name = Trim(input.Surname) + Trim(input.GivenName);
     v.Solar = calendar::ResolveSolarBirthDate(input);
     v.Birth = ParseDate(v.Solar.DateText);
+    // A lunar date the calendar cannot convert (a day the month lacks, a year
+    // outside the table) comes back as 0001-01-01; reporting on that day
+    // would print an age of two thousand years, so the run stops here.
+    if (input.DateKind != 0 && v.Birth == calendar::InvalidSolarDate())
+        throw ConversionError("农历" + Trim(input.YearText) + "年" + Trim(input.MonthText) +
+                              "月" + Trim(input.DayText) + "日不是可换算的农历日期");
     v.Lunar = calendar::SolarToLunar(v.Birth);
     const std::string cycle = Trim(calendar::CycleYearName(v.Lunar.Year - 1864));
     v.LunarText = cycle + calendar::LunarMonthName(v.Lunar.Month, v.Lunar.IsLeap != 0) +

@@ -22,7 +22,8 @@ struct InputProblem {
 };
 
 // The owner's values printed at the top of both reports. Computing them
-// raises ConversionError for a date or hour text that does not convert.
+// raises ConversionError for a date or hour text that does not convert,
+// including a lunar date that has no solar day in the calendar's table.
 struct OwnerValues {
     std::string Name;  // trimmed surname + trimmed given name
     calendar::SolarBirthDate Solar;

@@ -277,8 +277,16 @@ TEST(BaziReport, ValidationInOrderLeavesTheSinkAlone) {
     }
 }
 
+BirthInput Lunar(int y, int m, int d) {
+    BirthInput in = Solar(y, m, d, 10);
+    in.DateKind = 1;
+    return in;
+}
+
 TEST(BaziReport, ConversionErrorsLeaveThePreviousReport) {
-    for (const BirthInput& in : {Solar(1981, 2, 29, 10), Solar(1980, 1, 1, 10, "x")}) {
+    // Lunar 1980 has a 29-day second month; 1899 is before the calendar's table.
+    for (const BirthInput& in : {Solar(1981, 2, 29, 10), Solar(1980, 1, 1, 10, "x"),
+                                 Lunar(1980, 2, 30), Lunar(1899, 5, 1)}) {
         VectorSink sink;
         sink.lines = {"previous report"};
         EXPECT_THROW(WriteBaziReport(in, sink, kNowYear), ConversionError);

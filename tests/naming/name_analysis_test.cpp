@@ -167,14 +167,18 @@ TEST_F(NameAnalysis, OwnerLinesMatchTheBaziReport) {
 }
 
 TEST_F(NameAnalysis, FailedConversionsStopWhereTheValueIsNeeded) {
-    // A date that does not exist stops before the sink is cleared.
-    NameAnalysisInput badDate = Input("", "九万", "");
-    badDate.Owner.MonthText = "2";
-    badDate.Owner.DayText = "30";
+    // A date that does not exist, solar or lunar, stops before the sink is
+    // cleared (lunar 1980 has a second month of 29 days).
     VectorSink sink;
-    sink.lines = {"previous report"};
-    EXPECT_THROW(WriteNameAnalysis(badDate, sink, strokes, texts, kNowYear), ConversionError);
-    EXPECT_EQ(sink.lines, std::vector<std::string>{"previous report"});
+    for (int kind : {0, 1}) {
+        NameAnalysisInput badDate = Input("", "九万", "");
+        badDate.Owner.DateKind = kind;
+        badDate.Owner.MonthText = "2";
+        badDate.Owner.DayText = "30";
+        sink.lines = {"previous report"};
+        EXPECT_THROW(WriteNameAnalysis(badDate, sink, strokes, texts, kNowYear), ConversionError);
+        EXPECT_EQ(sink.lines, std::vector<std::string>{"previous report"}) << "kind " << kind;
+    }
 
     // A minute that is no number is printed, then stops the pillars.
     NameAnalysisInput badMinute = Input("", "九万", "");
