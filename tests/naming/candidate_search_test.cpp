@@ -1,0 +1,287 @@
+// The candidate search and its grid pages on the real character databases.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "base/dates.h"
+#include "base/errors.h"
+#include "base/text.h"
+#include "calendar/lunar_calendar.h"
+#include "naming/candidate_grid.h"
+#include "naming/candidate_search.h"
+#include "numerology/strokes.h"
+#include "store/connection.h"
+
+namespace velmora::naming {
+namespace {
+
+calendar::BirthInput Owner(std::string year = "1980", std::string month = "1",
+                           std::string day = "1", std::string hour = "巳 10") {
+    calendar::BirthInput b;
+    b.Surname = "王";
+    b.SexText = "男";
+    b.YearText = std::move(year);
+    b.MonthText = std::move(month);
+    b.DayText = std::move(day);
+    b.HourText = std::move(hour);
+    b.MinuteText = "0";
+    return b;
+}
+
+store::Query VudazodQuery(int timeout = store::Query::kLookupTimeout) {
+    return store::Query(store::BuildConnectionString(store::DataFile::Vudazod), timeout);
+}
+
+TEST(CandidateSearchTest, OwnerInputsAreCheckedInOrder) {
+    struct Case {
+        const char* name;
+        void (*blank)(calendar::BirthInput&);
+        const char* message;
+    };
+    const Case cases[] = {
+        {"surname of blanks", [](calendar::BirthInput& b) { b.Surname = "  "; }, "姓不能为空!"},
+        {"year and day", [](calendar::BirthInput& b) { b.YearText = b.DayText = ""; },
+         "请选择出生年!"},
+        {"month", [](calendar::BirthInput& b) { b.MonthText = " "; }, "请选择出生月!"},
+        {"day", [](calendar::BirthInput& b) { b.DayText = ""; }, "请选择出生日!"},
+        {"hour", [](calendar::BirthInput& b) { b.HourText = ""; }, "请选择出生小时!"},
+        {"all there", [](calendar::BirthInput&) {}, ""},
+    };
+    for (const Case& c : cases) {
+        calendar::BirthInput b = Owner();
+        c.blank(b);
+        EXPECT_EQ(CheckOwnerInput(b), c.message) << c.name;
+    }
+}
+
+TEST(CandidateSearchTest, BadDatesAndHoursRaiseConversionErrors) {
+    EXPECT_THROW(ComputeMissingWuhang(Owner("2001", "2", "30")), ConversionError);
+    EXPECT_THROW(ComputeMissingWuhang(Owner("1980", "1", "1", "10")), ConversionError);
+    EXPECT_THROW(ComputeMissingWuhang(Owner("19x0")), ConversionError);
+}
+
+TEST(CandidateSearchTest, LunarBirthUsesTheConvertedSolarDate) {
+    for (int day : {1, 9, 17, 28}) {
+        calendar::BirthInput lunar = Owner("1985", "6", std::to_string(day));
+        lunar.DateKind = 1;
+        const CivilDate solar = CivilFromDate(calendar::LunarToSolar({1985, 6, day, false}));
+        const calendar::BirthInput gregorian = Owner(
+            std::to_string(solar.year), std::to_string(solar.month), std::to_string(solar.day));
+        EXPECT_EQ(ComputeMissingWuhang(lunar), ComputeMissingWuhang(gregorian)) << day;
+    }
+}
+
+TEST(CandidateSearchTest, MissingElementsAreCutToTheBodyLengthAndFiltered) {
+    struct Case {
+        const char* missing;
+        int length;
+        const char* cut;
+        const char* filter;
+    };
+    const Case cases[] = {
+        {"金水火", 2, "金水", " and (wuhang like '%金%') and (wuhang like '%水%')"},
+        {"金水火", 4, "金水火",
+         " and (wuhang like '%金%') and (wuhang like '%水%') and (wuhang like '%火%')"},
+        {"木土", 3, "木土", " and (wuhang like '%木%') and (wuhang like '%土%')"},
+        {"", 2, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CutMissing(c.missing, c.length), c.cut) << c.missing;
+        EXPECT_EQ(BuildWuhangFilter(CutMissing(c.missing, c.length)), c.filter) << c.missing;
+    }
+}
+
+TEST(CandidateSearchTest, AllPositionsFixedStopsOnlyWithinTheBodyLength) {
+    struct Case {
+        int length;
+        std::array<std::string, 4> fixed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, {"九", "万", "", ""}, "二字名不能同时固定两个字！"},
+        {2, {"九", "", "万", ""}, ""},  // position 3 is beyond a two-character body
+        {3, {"九", "万", "天", ""}, "三字名不能同时固定三个字！"},
+        {4, {"九", "万", "天", "地"}, "四字名不能同时固定四个字！"},
+        {4, {"九", " ", "天", "地"}, ""},  // a blank edit is free
+    };
+    for (const Case& c : cases) {
+        SearchInput input;
+        input.Length = c.length;
+        input.Namezhi = c.fixed;
+        EXPECT_EQ(AllFixedMessage(input), c.message) << c.length;
+    }
+}
+
+TEST(CandidateSearchTest, BonusFollowsTheEightyOneNumberClass) {
+    const std::map<int, int> cases = {{81, 4}, {162, 4}, {82, 4}, {6, 3}, {2, 2},
+                                      {87, 3}, {68, 4}, {75, 3}, {80, 2}, {0, 4}};
+    for (const auto& [total, bonus] : cases) EXPECT_EQ(NameBonus(total), bonus) << total;
+}
+
+// Every query shape on the real data: fixed characters at their positions,
+// body lengths, element filter, pattern scores, and the page's score column.
+TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) {
+    const std::vector<std::array<std::string, 4>> fixedSets = {
+        {"", "", "", ""},      {"天", "", "", ""},     {"", "天", "", ""},
+        {"", "", "天", ""},    {"", "", "", "天"},     {"天", "华", "", ""},
+        {"天", "", "华", ""},  {"", "天", "华", ""},   {"天", "", "", "华"},
+        {"", "天", "", "华"},  {"", "", "天", "华"},   {"天", "华", "", "明"},
+        {"天", "", "华", "明"}, {"", "天", "华", "明"}, {"天", "华", "明", ""},
+    };
+    store::Query strokes = VudazodQuery();
+    store::Query gz = VudazodQuery();
+    gz.SetSql(
+        "select count(*) from gz where lx = ? and bh11 = ? and bh12 = ? and coalesce(bh21, 0) = ? "
+        "and coalesce(bh22, 0) = ? and zf = ?");
+    for (int length = 2; length <= 4; ++length) {
+        for (const auto& fixedSet : fixedSets) {
+            for (const std::string missing : {"", "水"}) {
+                SearchInput input;
+                input.Length = length;
+                input.Namezhi = fixedSet;
+                input.NameBegin = "上海";
+                input.NameEnd = "科技有限公司";
+                if (!AllFixedMessage(input).empty()) continue;
+                const std::vector<std::string> fixed = FixedPositions(input);
+                SearchState state;
+                state.MissingWuhang = missing;
+                state.WuhangFilter = BuildWuhangFilter(missing);
+                state.AffixBh = 23;
+                state.NameEndBh = 19;
+                store::Query result(store::Query::kSearchTimeout);
+                OpenSearch(input, state, result);
+                const std::string label = std::to_string(length) + " " + fixedSet[0] + "|" +
+                                          fixedSet[1] + "|" + fixedSet[2] + "|" + fixedSet[3] +
+                                          " " + missing;
+                ASSERT_GT(result.RowCount(), 0) << label;
+                for (result.First(); !result.AtEnd(); result.Next()) {
+                    const std::string zi = result.FieldByName("zi").AsText();
+                    const std::vector<std::string> chars = SplitChars(zi);
+                    ASSERT_EQ(chars.size(), static_cast<size_t>(length)) << label << " " << zi;
+                    for (int k = 0; k < length; ++k) {
+                        if (!fixed[k].empty()) {
+                            EXPECT_EQ(chars[k], fixed[k]) << label << " " << zi;
+                        }
+                    }
+                    const std::string wuhang = result.FieldByName("wuhang").AsText();
+                    for (const std::string& e : SplitChars(missing))
+                        EXPECT_NE(wuhang.find(e), std::string::npos) << label << " " << zi;
+                    // The strokes position by position form a gz row with this score
+                    // (checked on about 300 rows spread over the result: a lookup per
+                    // row of 100000 would take minutes).
+                    if (result.CurrentRow() % std::max(1, result.RowCount() / 300) != 0) continue;
+                    std::vector<long long> bh;
+                    for (const std::string& c : chars) bh.push_back(numerology::GetStrokeCount(strokes, c));
+                    long long sum = 0;
+                    for (long long b : bh) sum += b;
+                    EXPECT_EQ(result.FieldByName("bh").AsInteger(), sum) << label << " " << zi;
+                    bh.resize(4, 0);
+                    const long long fs = result.FieldByName("fs").AsInteger();
+                    gz.SetParams({static_cast<long long>(length), bh[0], bh[1], bh[2], bh[3], fs});
+                    gz.Open();
+                    EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << zi;
+                }
+                int row = 0;
+                for (const GridRow& g : BuildNamePage(result, state, input.NameBegin,
+                                                      input.NameEnd, DefaultRowDraw())) {
+                    ++row;
+                    EXPECT_EQ(g[0], std::to_string(row));
+                    EXPECT_EQ(g[1], "上海" + g[4] + "科技有限公司");
+                    const int total = std::stoi(g[6]) + 23;
+                    EXPECT_EQ(g[3], std::to_string(total));
+                    EXPECT_EQ(g[7], "19");
+                    // The score is fs of the row's pattern plus the bonus of the total.
+                    const std::vector<std::string> chars = SplitChars(g[4]);
+                    std::vector<long long> bh;
+                    for (const std::string& c : chars) bh.push_back(numerology::GetStrokeCount(strokes, c));
+                    bh.resize(4, 0);
+                    gz.SetParams({static_cast<long long>(length), bh[0], bh[1], bh[2], bh[3],
+                                  static_cast<long long>(std::stoi(g[8]) - NameBonus(total))});
+                    gz.Open();
+                    EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << g[4];
+                }
+            }
+        }
+    }
+}
+
+TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {
+    for (const std::string odd : {"'", "x", "\"", "?"}) {
+        for (int length = 2; length <= 4; ++length) {
+            SearchInput input;
+            input.Length = length;
+            input.Namezhi = {odd, "", "", ""};
+            store::Query result(store::Query::kSearchTimeout);
+            ASSERT_NO_THROW(OpenSearch(input, SearchState{}, result)) << odd << length;
+            EXPECT_EQ(result.RowCount(), 0) << odd << length;
+            EXPECT_TRUE(BuildNamePage(result, SearchState{}, "", "", DefaultRowDraw()).empty());
+        }
+    }
+}
+
+TEST(CandidateSearchTest, PrepareSearchSetsAffixStrokesAndStopsOnMessages) {
+    store::Query strokes = VudazodQuery();
+    SearchInput input;
+    input.birth = Owner();
+    input.NameBegin = " 上海 ";
+    input.NameEnd = "科技有限公司";
+    SearchState state;
+    EXPECT_EQ(PrepareSearch(input, state, strokes), "");
+    EXPECT_EQ(state.NameEndBh, numerology::GetStrokeCount(strokes, "科技有限公司"));
+    EXPECT_EQ(state.AffixBh, numerology::GetStrokeCount(strokes, "科技有限公司上海"));
+    EXPECT_EQ(state.NameBeginFt, numerology::GetTraditionalForm(strokes, "上海"));
+    EXPECT_EQ(state.WuhangFilter, BuildWuhangFilter(state.MissingWuhang));
+    EXPECT_LE(SplitChars(state.MissingWuhang).size(), 2u);
+
+    input.NameBegin = input.NameEnd = "";
+    input.Namezhi = {"九", "万", "", ""};
+    EXPECT_EQ(PrepareSearch(input, state, strokes), "二字名不能同时固定两个字！");
+    EXPECT_EQ(state.AffixBh, 0);
+    EXPECT_EQ(state.NameEndFt, "");
+}
+
+// A result of `count` rows whose zi is "r<row>", fs the row number.
+void OpenRows(store::Query& q, int count) {
+    q.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
+    q.SetSql(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) "
+        "select 'r' || i as zi, '金' as wuhang, 'R' || i as ft, i as bh, i as fs from n where i <= ?");
+    q.SetParams({static_cast<long long>(count), static_cast<long long>(count)});
+    q.Open();
+}
+
+TEST(CandidateGridTest, PagesAreInOrderBelowTwoHundredRowsAndDrawnFromThenOn) {
+    struct Case {
+        int rows;
+        int shown;
+        bool drawn;
+    };
+    const Case cases[] = {{0, 0, false},    {37, 37, false}, {150, 100, false},
+                          {199, 100, false}, {200, 100, true}, {500, 100, true}};
+    for (const Case& c : cases) {
+        store::Query result;
+        OpenRows(result, c.rows);
+        int draws = 0;
+        const RowDraw draw = [&](int count) {
+            EXPECT_EQ(count, c.rows);
+            return (++draws * 7) % count + 1;
+        };
+        const std::vector<GridRow> page = BuildNamePage(result, SearchState{}, "", "", draw);
+        ASSERT_EQ(page.size(), static_cast<size_t>(c.shown)) << c.rows;
+        EXPECT_EQ(draws, c.drawn ? c.shown : 0) << c.rows;
+        for (int k = 1; k <= c.shown; ++k) {
+            const int expected = c.drawn ? (k * 7) % c.rows + 1 : k;
+            EXPECT_EQ(page[k - 1][4], "r" + std::to_string(expected)) << c.rows << " " << k;
+        }
+    }
+}
+
+TEST(CandidateGridTest, ClosedResultGivesNoPage) {
+    store::Query closed;
+    EXPECT_TRUE(BuildNamePage(closed, SearchState{}, "", "", DefaultRowDraw()).empty());
+}
+
+}  // namespace
+}  // namespace velmora::naming
