@@ -13,9 +13,7 @@ namespace {
 
 using namespace velmora;
 
-calendar::BirthInput Owner() {
-    return {"张", "三", "男", 0, "1980", "1", "1", "巳 10", "5"};
-}
+calendar::BirthInput Owner() { return {"张", "三", "男", 0, "1980", "1", "1", "巳 10", "5"}; }
 
 void BM_NameAnalysisReport(benchmark::State& state) {
     store::Query strokes(store::BuildConnectionString(store::DataFile::Vudazod),

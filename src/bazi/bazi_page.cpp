@@ -1,9 +1,8 @@
 #include "bazi/bazi_page.h"
 
 #include <QFrame>
-#include <QPushButton>
-
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextCursor>
 
 #include "base/dates.h"
@@ -48,7 +47,8 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
 
 void BaziPage::RzButton2Click() {
     MemoSink sink(*Memo1);
-    const auto problem = WriteBaziReport(Owner->ReadBirthInput(), sink, CivilFromDate(Today()).year);
+    const auto problem =
+        WriteBaziReport(Owner->ReadBirthInput(), sink, CivilFromDate(Today()).year);
     if (problem) {
         ShowMsg(QString::fromStdString(problem->Message), this);
         if (problem->Focus == InputFocus::Surname) Owner->Xing->setFocus();

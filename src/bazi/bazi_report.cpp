@@ -53,9 +53,7 @@ std::string HiddenEntry(store::Query& tg, const FourPillars& p, const std::strin
 
 }  // namespace
 
-std::string AgeLabel(int years) {
-    return (years <= 9 ? "0" : "") + std::to_string(years) + "岁";
-}
+std::string AgeLabel(int years) { return (years <= 9 ? "0" : "") + std::to_string(years) + "岁"; }
 
 std::string FrameLine() { return "<" + std::string(81, '=') + ">"; }
 
@@ -68,8 +66,8 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     // outside the table) comes back as 0001-01-01; reporting on that day
     // would print an age of two thousand years, so the run stops here.
     if (input.DateKind != 0 && v.Birth == calendar::InvalidSolarDate())
-        throw ConversionError("农历" + Trim(input.YearText) + "年" + Trim(input.MonthText) +
-                              "月" + Trim(input.DayText) + "日不是可换算的农历日期");
+        throw ConversionError("农历" + Trim(input.YearText) + "年" + Trim(input.MonthText) + "月" +
+                              Trim(input.DayText) + "日不是可换算的农历日期");
     v.Lunar = calendar::SolarToLunar(v.Birth);
     const std::string cycle = Trim(calendar::CycleYearName(v.Lunar.Year - 1864));
     v.LunarText = cycle + calendar::LunarMonthName(v.Lunar.Month, v.Lunar.IsLeap != 0) +
@@ -81,8 +79,7 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     v.Age = nowYear - birth.year;
     const std::string iso = FormatDate(v.Birth);  // yyyy-MM-dd
     v.BirthLine = "您出生公历：" + iso.substr(0, 4) + "年" + iso.substr(5, 2) + "月" +
-                  iso.substr(8, 2) + "日" + std::to_string(v.Hour) + "点" + input.MinuteText +
-                  "分";
+                  iso.substr(8, 2) + "日" + std::to_string(v.Hour) + "点" + input.MinuteText + "分";
     return v;
 }
 
@@ -126,8 +123,8 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
                   TenGodOf(tg, p.DayStem + p.HourStem));
     out.push_back("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
                   kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
-    const std::array<const std::string*, 4> hidden = {&p.YearHidden, &p.MonthHidden,
-                                                      &p.DayHidden, &p.HourHidden};
+    const std::array<const std::string*, 4> hidden = {&p.YearHidden, &p.MonthHidden, &p.DayHidden,
+                                                      &p.HourHidden};
     std::string line = "遁藏：";
     for (size_t i = 0; i < hidden.size(); ++i) {
         const std::string c = gbk::ByteSlice(*hidden[i], 1, 2);
@@ -141,9 +138,9 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
         out.push_back(line);
     }
 
-    const std::array<const std::string*, 8> chars = {&p.YearStem,  &p.YearBranch, &p.MonthStem,
-                                                     &p.MonthBranch, &p.DayStem,  &p.DayBranch,
-                                                     &p.HourStem,  &p.HourBranch};
+    const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
+                                                     &p.MonthBranch, &p.DayStem,    &p.DayBranch,
+                                                     &p.HourStem,    &p.HourBranch};
     std::array<std::string, 8> elements;
     for (size_t i = 0; i < chars.size(); ++i) elements[i] = CharElement(tg, *chars[i]);
     const std::string elementLine = elements[0] + elements[1] + kBlank3 + elements[2] +
@@ -214,7 +211,8 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
 
     // Before the month's 节 the bone weight reads the previous lunar month.
     std::string monthText = std::to_string(owner.Lunar.Month);
-    if (p.BeforeJie) monthText = owner.Lunar.Month == 1 ? "12" : std::to_string(owner.Lunar.Month - 1);
+    if (p.BeforeJie)
+        monthText = owner.Lunar.Month == 1 ? "12" : std::to_string(owner.Lunar.Month - 1);
     try {
         for (int kind = 0; kind <= 2; ++kind)
             out.push_back(BoneWeightLine(std::to_string(L), monthText,

@@ -19,17 +19,17 @@
 namespace velmora::bazi {
 
 struct FavourableReading {
-    std::string DayMaster;   // element of the day stem, empty when unknown
-    int Support = 0;         // characters on the day master's side (itself included)
-    int Drain = 0;           // characters against it
+    std::string DayMaster;  // element of the day stem, empty when unknown
+    int Support = 0;        // characters on the day master's side (itself included)
+    int Drain = 0;          // characters against it
     bool Strong = false;
     std::vector<std::string> Elements;  // the favourable elements, most useful first
 };
 
 // The elements produced by and controlling each element, in 木火土金水 terms.
-std::string_view ProducedBy(std::string_view element);   // 木 -> 水
-std::string_view Produces(std::string_view element);     // 木 -> 火
-std::string_view Controls(std::string_view element);     // 木 -> 土
+std::string_view ProducedBy(std::string_view element);  // 木 -> 水
+std::string_view Produces(std::string_view element);    // 木 -> 火
+std::string_view Controls(std::string_view element);    // 木 -> 土
 
 // elements: the element words of year stem, year branch, month stem, month
 // branch, day stem, day branch, hour stem and hour branch.

@@ -50,8 +50,8 @@ inline std::string HourComboText(const std::string& hour) {
 // Fills a BirthInput from the options; nullopt after a message on err when
 // --sex or --calendar carries a value the panel does not offer. Missing
 // values stay empty so the report's own validation speaks about them.
-inline std::optional<calendar::BirthInput> BirthFromOptions(
-    std::map<std::string, std::string>& o, std::ostream& err) {
+inline std::optional<calendar::BirthInput> BirthFromOptions(std::map<std::string, std::string>& o,
+                                                            std::ostream& err) {
     calendar::BirthInput in;
     in.Surname = o["surname"];
     in.GivenName = o["given"];

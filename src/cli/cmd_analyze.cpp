@@ -13,9 +13,8 @@
 namespace velmora::cli {
 
 int RunAnalyze(const Args& args, std::ostream& out, std::ostream& err) {
-    auto options = ParseOptions(args,
-                                {VELMORA_BIRTH_OPTIONS, "--prefix", "--body", "--suffix"},
-                                err);
+    auto options =
+        ParseOptions(args, {VELMORA_BIRTH_OPTIONS, "--prefix", "--body", "--suffix"}, err);
     if (!options) return 2;
     const auto birth = BirthFromOptions(*options, err);
     if (!birth) return 2;
@@ -26,8 +25,8 @@ int RunAnalyze(const Args& args, std::ostream& out, std::ostream& err) {
     store::Query texts(store::BuildConnectionString(store::DataFile::KelFile),
                        store::Query::kDefaultTimeout);
     StreamSink sink(out);
-    if (const auto problem = naming::WriteNameAnalysis(input, sink, strokes, texts,
-                                                       CivilFromDate(Today()).year)) {
+    if (const auto problem =
+            naming::WriteNameAnalysis(input, sink, strokes, texts, CivilFromDate(Today()).year)) {
         err << problem->Message << '\n';
         return 2;
     }

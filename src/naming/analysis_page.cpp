@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <QTextCursor>
 
 #include "base/dates.h"

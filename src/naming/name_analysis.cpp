@@ -66,7 +66,8 @@ std::optional<InputProblem> ValidateNameAnalysis(const NameAnalysisInput& input)
     if (Trim(o.GivenName).empty()) return InputProblem{"名不能为空!"};
     const std::string body = Trim(input.MainBody);
     if (body.empty()) return InputProblem{"企业简称不能为空!", InputFocus::MainBody};
-    if (gbk::ByteLength(body) < 4) return InputProblem{"企业简称为两个字以上!", InputFocus::MainBody};
+    if (gbk::ByteLength(body) < 4)
+        return InputProblem{"企业简称为两个字以上!", InputFocus::MainBody};
     if (Trim(o.YearText).empty()) return InputProblem{"请选择出生年!"};
     if (Trim(o.MonthText).empty()) return InputProblem{"请选择出生月!"};
     if (Trim(o.DayText).empty()) return InputProblem{"请选择出生日!"};
@@ -119,25 +120,24 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
     sink.AppendLine("属相：" + owner.Zodiac);
     sink.AppendLine("星座：" + owner.Star);
 
-    const bazi::FourPillars p = bazi::ComputeFourPillars(
-        static_cast<int>(ToInteger(owner.Solar.YearText)),
-        static_cast<int>(ToInteger(owner.Solar.MonthText)),
-        static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
-        static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
+    const bazi::FourPillars p =
+        bazi::ComputeFourPillars(static_cast<int>(ToInteger(owner.Solar.YearText)),
+                                 static_cast<int>(ToInteger(owner.Solar.MonthText)),
+                                 static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
+                                 static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
     store::Query tg = bazi::OpenTgcodeQuery();
     sink.AppendLine("十神：" + bazi::TenGodOf(tg, p.DayStem + p.YearStem) + kBlank3 +
                     bazi::TenGodOf(tg, p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
                     bazi::TenGodOf(tg, p.DayStem + p.HourStem));
     sink.AppendLine("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
                     kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
-    const std::array<const std::string*, 8> chars = {&p.YearStem,  &p.YearBranch, &p.MonthStem,
-                                                     &p.MonthBranch, &p.DayStem,  &p.DayBranch,
-                                                     &p.HourStem,  &p.HourBranch};
+    const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
+                                                     &p.MonthBranch, &p.DayStem,    &p.DayBranch,
+                                                     &p.HourStem,    &p.HourBranch};
     std::array<std::string, 8> elements;
     for (size_t i = 0; i < chars.size(); ++i) elements[i] = bazi::CharElement(tg, *chars[i]);
     const std::string S = elements[0] + elements[1] + kBlank3 + elements[2] + elements[3] +
-                          kBlank3 + elements[4] + elements[5] + kBlank3 + elements[6] +
-                          elements[7];
+                          kBlank3 + elements[4] + elements[5] + kBlank3 + elements[6] + elements[7];
     sink.AppendLine("五行：" + S);
     sink.AppendLine("纳音：" + bazi::NayinOf(tg, p.YearStem + p.YearBranch) + " " +
                     bazi::NayinOf(tg, p.MonthStem + p.MonthBranch) + " " +

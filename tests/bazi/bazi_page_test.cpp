@@ -2,6 +2,8 @@
 // Memo1 with the engine's report from its first line; a missing given name
 // shows its box, keeps the previous report and focuses NameB2.
 
+#include "bazi/bazi_page.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,14 +13,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "../shell/test_support.h"
 #include "base/dates.h"
-#include "bazi/bazi_page.h"
 #include "bazi/bazi_report.h"
 #include "shell/handler_guard.h"
 #include "shell/main_window.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
-#include "../shell/test_support.h"
 
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
@@ -73,7 +74,8 @@ class BaziPageTest : public QObject {
         owner->NameB->clear();
         QList<BoxSeen> seen;
         {
-            ModalResponder responder([&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+            ModalResponder responder(
+                [&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
             QTest::mouseClick(page->RzButton2, Qt::LeftButton);
         }
         QCOMPARE(seen.size(), 1);

@@ -81,8 +81,7 @@ BirthInput BirthWithStartAge(int age, std::string sex) {
 // separated by three blanks; `first` is the first column present (0 or 1)
 // and `expected` gives the entry of each column.
 template <class Expected>
-void ExpectGridLine(const std::string& line, std::string_view label, int first,
-                    Expected expected) {
+void ExpectGridLine(const std::string& line, std::string_view label, int first, Expected expected) {
     SCOPED_TRACE(line);
     ASSERT_EQ(gbk::ByteLength(line), 73);
     int offset = 0;
@@ -113,8 +112,8 @@ TEST_P(GridWidths, AgeRowsAndGridsLineUp) {
     const int Y = std::stoi(in.YearText);
     const DateValue birth = ParseDate(in.YearText + "-" + in.MonthText + "-" + in.DayText);
     const int L = calendar::SolarToLunar(birth).Year;
-    const FourPillars p = ComputeFourPillars(Y, std::stoi(in.MonthText), std::stoi(in.DayText),
-                                             12, 0, sex);
+    const FourPillars p =
+        ComputeFourPillars(Y, std::stoi(in.MonthText), std::stoi(in.DayText), 12, 0, sex);
 
     const size_t luck = IndexOf(lines, "大运：");
     std::string ages = A == 1 ? "      0-1岁" : "      1-" + std::to_string(A - 1) + "岁";
@@ -130,11 +129,10 @@ TEST_P(GridWidths, AgeRowsAndGridsLineUp) {
     const size_t annual = IndexOf(lines, "流年：");
     EXPECT_EQ(annual, luck + 4);
     for (int i = 0; i <= 9; ++i) {
-        ExpectGridLine(lines[annual + i], i == 0 ? "流年：" : "      ", i < A ? 0 : 1,
-                       [&](int column) {
-                           return YearPillarOracle(column == 0 ? L + i
-                                                               : L + A + i + 10 * (column - 1));
-                       });
+        ExpectGridLine(
+            lines[annual + i], i == 0 ? "流年：" : "      ", i < A ? 0 : 1, [&](int column) {
+                return YearPillarOracle(column == 0 ? L + i : L + A + i + 10 * (column - 1));
+            });
     }
 
     const size_t minor = IndexOf(lines, "小运：");
@@ -208,14 +206,13 @@ TEST(BaziReport, LinesInOrderForAWorkedExample) {
 
 TEST(BaziReport, HiddenStemLinesKeepSevenByteColumns) {
     // Branches with one, two and three hidden stems across the pillars.
-    for (const BirthInput& in : {Solar(1980, 1, 1, 10), Solar(1995, 6, 15, 23, "30", "女"),
-                                 Solar(2001, 3, 8, 6)}) {
+    for (const BirthInput& in :
+         {Solar(1980, 1, 1, 10), Solar(1995, 6, 15, 23, "30", "女"), Solar(2001, 3, 8, 6)}) {
         const std::vector<std::string> lines = BaziReportLines(in, kNowYear);
         const size_t at = IndexOf(lines, "遁藏：");
-        const FourPillars p =
-            ComputeFourPillars(std::stoi(in.YearText), std::stoi(in.MonthText),
-                               std::stoi(in.DayText), calendar::HourNumber(in),
-                               std::stoi(in.MinuteText), in.SexText);
+        const FourPillars p = ComputeFourPillars(std::stoi(in.YearText), std::stoi(in.MonthText),
+                                                 std::stoi(in.DayText), calendar::HourNumber(in),
+                                                 std::stoi(in.MinuteText), in.SexText);
         const std::string hidden[] = {p.YearHidden, p.MonthHidden, p.DayHidden, p.HourHidden};
         for (int row = 1; row <= 2; ++row) {
             const std::string& line = lines[at + static_cast<size_t>(row)];
@@ -234,8 +231,8 @@ TEST(BaziReport, HiddenStemLinesKeepSevenByteColumns) {
 }
 
 TEST(BaziReport, LunarInputGivesTheSameReportAsItsSolarDay) {
-    for (const auto& [y, m, d] : {std::tuple{1980, 1, 1}, std::tuple{1975, 8, 20},
-                                  std::tuple{2004, 2, 4}}) {
+    for (const auto& [y, m, d] :
+         {std::tuple{1980, 1, 1}, std::tuple{1975, 8, 20}, std::tuple{2004, 2, 4}}) {
         const BirthInput solar = Solar(y, m, d, 15, "45");
         const calendar::LunarDate lunar = calendar::SolarToLunar(DaySerial(y, m, d));
         ASSERT_EQ(lunar.IsLeap, 0);
@@ -318,7 +315,8 @@ TEST(FavourableElement, StrengthDecidesTheBalancingElements) {
         EXPECT_EQ(r.Strong, c.strong);
         EXPECT_EQ(r.Elements, c.favour);
     }
-    const FavourableReading unknown = JudgeFavourable(E{"金", "金", "金", "金", "", "金", "金", "金"});
+    const FavourableReading unknown =
+        JudgeFavourable(E{"金", "金", "金", "金", "", "金", "金", "金"});
     EXPECT_TRUE(unknown.DayMaster.empty());
     EXPECT_TRUE(unknown.Elements.empty());
 }

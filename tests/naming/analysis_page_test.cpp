@@ -2,23 +2,24 @@
 // RzMemo1 with the same report as the engine, from its first line; a
 // validation failure shows its box, keeps the memo and focuses the short name.
 
+#include "naming/analysis_page.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
+#include "../shell/test_support.h"
 #include "base/dates.h"
-#include "naming/analysis_page.h"
 #include "naming/name_analysis.h"
 #include "shell/handler_guard.h"
 #include "shell/main_window.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
-#include "../shell/test_support.h"
 
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
@@ -79,7 +80,8 @@ class AnalysisPageTest : public QObject {
         Type(page->Namezhi13, QStringLiteral("九"));
         QList<BoxSeen> seen;
         {
-            ModalResponder responder([&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+            ModalResponder responder(
+                [&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
             QTest::mouseClick(page->ButtonName, Qt::LeftButton);
         }
         QCOMPARE(seen.size(), 1);

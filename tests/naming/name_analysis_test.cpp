@@ -32,7 +32,7 @@ NameAnalysisInput Input(std::string prefix, std::string body, std::string suffix
 }
 
 class NameAnalysis : public ::testing::Test {
-protected:
+  protected:
     store::Query strokes{store::BuildConnectionString(store::DataFile::Vudazod), 60};
     store::Query texts{store::BuildConnectionString(store::DataFile::KelFile), 30};
 
@@ -41,9 +41,7 @@ protected:
         EXPECT_FALSE(WriteNameAnalysis(in, sink, strokes, texts, kNowYear).has_value());
         return sink.lines;
     }
-    int Number(std::string_view text) {
-        return numerology::GetStrokeCount(strokes, text) % 81;
-    }
+    int Number(std::string_view text) { return numerology::GetStrokeCount(strokes, text) % 81; }
     std::string Heading(const std::string& text, std::string_view label) {
         return "【" + text + "】" + std::string(label) + std::to_string(Number(text)) + "分析：";
     }
@@ -70,7 +68,8 @@ TEST_F(NameAnalysis, ValidationInOrderWithFocus) {
         {[](NameAnalysisInput& in) { in.Owner.YearText = ""; }, "请选择出生年!", InputFocus::None},
         {[](NameAnalysisInput& in) { in.Owner.MonthText = ""; }, "请选择出生月!", InputFocus::None},
         {[](NameAnalysisInput& in) { in.Owner.DayText = " "; }, "请选择出生日!", InputFocus::None},
-        {[](NameAnalysisInput& in) { in.Owner.HourText = ""; }, "请选择出生小时!", InputFocus::None},
+        {[](NameAnalysisInput& in) { in.Owner.HourText = ""; }, "请选择出生小时!",
+         InputFocus::None},
     };
     // Spoil the fields from the last check backwards; each run must name the
     // earliest spoiled one and leave the sink as it was.
@@ -130,7 +129,8 @@ TEST_F(NameAnalysis, BlocksFollowTheNameParts) {
         EXPECT_EQ(lines[at + 1], "第三、【主运格(企业全称)】：是属于次要部分。");
         EXPECT_EQ(lines[at + 2], Heading(full, "数理"));
         EXPECT_EQ(lines[at + 4], "");
-        EXPECT_EQ(lines[at + 5], "<-----------------------批名字分隔线----------------------------->");
+        EXPECT_EQ(lines[at + 5],
+                  "<-----------------------批名字分隔线----------------------------->");
         EXPECT_EQ(lines[at + 6], "");
         EXPECT_EQ(lines[at + 7].rfind("企业简称【" + c.body + "】综合评分：", 0), 0u);
         EXPECT_EQ(lines[at + 8], "");
@@ -154,12 +154,12 @@ TEST_F(NameAnalysis, OwnerLinesMatchTheBaziReport) {
     const size_t start = IndexOf(lines, "企业法人基本信息：") + 1;
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(lines[start + i], bazi[5 + i]);
     EXPECT_EQ(lines[start + 2], "您出生公历：1980年01月01日10点5分");
-    for (std::string_view label : {"十神：", "八字：", "五行：", "纳音：", "八字五行个数：", "喜用神："}) {
+    for (std::string_view label :
+         {"十神：", "八字：", "五行：", "纳音：", "八字五行个数：", "喜用神："}) {
         const auto own = std::find_if(lines.begin(), lines.end(),
                                       [&](const std::string& l) { return l.rfind(label, 0) == 0; });
-        const auto other = std::find_if(bazi.begin(), bazi.end(), [&](const std::string& l) {
-            return l.rfind(label, 0) == 0;
-        });
+        const auto other = std::find_if(
+            bazi.begin(), bazi.end(), [&](const std::string& l) { return l.rfind(label, 0) == 0; });
         ASSERT_NE(own, lines.end()) << label;
         ASSERT_NE(other, bazi.end()) << label;
         EXPECT_EQ(*own, *other);
