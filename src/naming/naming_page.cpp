@@ -1,12 +1,18 @@
 #include "naming/naming_page.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "base/text.h"
+#include "naming/excel_export.h"
+#include "naming/name_main_window.h"
 #include "shell/owner_panel.h"
+#include "shell/report_output.h"
 #include "shell/string_grid.h"
 #include "shell/widget_factory.h"
 
@@ -76,6 +82,10 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
     Namezhi3->setEnabled(false);
     Namezhi4->setEnabled(false);
     connect(CBZS, &QComboBox::currentIndexChanged, this, &NamingPage::CBZSChange);
+    connect(RzBitBtn5, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
+    connect(RzBitBtn4, &QPushButton::clicked, this, &NamingPage::RzBitBtn4Click);
+    connect(RzBitBtn3, &QPushButton::clicked, this, &NamingPage::RzBitBtn3Click);
 }
 
 void NamingPage::WriteGridHeader() {
@@ -90,6 +100,106 @@ void NamingPage::CBZSChange() {
     Namezhi2->setEnabled(true);
     Namezhi3->setEnabled(length >= 3);
     Namezhi4->setEnabled(length >= 4);
+}
+
+SearchInput NamingPage::ReadSearchInput() const {
+    SearchInput input;
+    input.birth = Owner->ReadBirthInput();
+    input.NameBegin = NameBegin->text().toStdString();
+    input.NameEnd = NameEnd->text().toStdString();
+    input.Length = CBZS->currentIndex() + 2;
+    const QLineEdit* fixed[] = {Namezhi1, Namezhi2, Namezhi3, Namezhi4};
+    for (int k = 0; k < 4; ++k) input.Namezhi[k] = fixed[k]->text().toStdString();
+    return input;
+}
+
+void NamingPage::RzBitBtn5Click() {
+    const SearchInput input = ReadSearchInput();
+    // A date or time that does not convert raises here, before anything changes.
+    const std::string message = PrepareSearch(input, searchState, context_.queries.ADOTem);
+    if (!message.empty()) {
+        if (!CheckOwnerInput(input.birth).empty()) {
+            ShowMsg(QString::fromStdString(message), this);
+            if (message == kSurnameMissing) Owner->Xing->setFocus();
+        } else {
+            QMessageBox::information(this, QStringLiteral("信息提示"),
+                                     QString::fromStdString(message), QMessageBox::Ok);
+        }
+        return;
+    }
+
+    RzBitBtn5->setEnabled(false);
+    // The button comes back also when the query fails; the grid keeps its page then.
+    struct Reenable {
+        QPushButton* button;
+        ~Reenable() { button->setEnabled(true); }
+    } reenable{RzBitBtn5};
+    store::Query& result = context_.queries.ADOComDS;
+    OpenSearch(input, searchState, result);
+    RzBitBtn2->setEnabled(result.RowCount() > kPagedRowLimit);
+    FillNameGrid();
+}
+
+void NamingPage::RzBitBtn2Click() { FillNameGrid(); }
+
+void NamingPage::FillNameGrid() {
+    store::Query& result = context_.queries.ADOComDS;
+    if (!result.IsOpen()) return;
+    ClearNameGrid();
+    const std::vector<GridRow> page =
+        BuildNamePage(result, searchState, NameBegin->text().toStdString(),
+                      NameEnd->text().toStdString(), rowDraw_);
+    for (size_t k = 0; k < page.size(); ++k)
+        for (int col = 0; col < kGridColumns; ++col)
+            RzStringGrid1->SetCell(col, static_cast<int>(k) + 1,
+                                   QString::fromStdString(page[k][col]));
+}
+
+void NamingPage::ClearNameGrid() { RzStringGrid1->ClearRows(); }
+
+void NamingPage::RzBitBtn4Click() {
+    const int row = RzStringGrid1->Row();
+    if (row < 1) return;
+    const std::string body = Trim(RzStringGrid1->Cell(4, row).toStdString());
+    if (body.empty()) return;
+    const calendar::BirthInput birth = Owner->ReadBirthInput();
+    OpenNameDetail(this, Trim(birth.Surname), Trim(birth.GivenName), birth.SexText,
+                   birth.YearText, birth.MonthText, birth.DayText, birth.HourText,
+                   birth.MinuteText, Trim(NameBegin->text().toStdString()), body,
+                   Trim(NameEnd->text().toStdString()), birth.DateKind);
+}
+
+std::vector<std::vector<std::string>> NamingPage::GridTable() const {
+    std::vector<std::vector<std::string>> table;
+    for (int row = 0; row < RzStringGrid1->RowCount(); ++row) {
+        std::vector<std::string> cells;
+        bool filled = false;
+        for (int col = 0; col < RzStringGrid1->ColCount(); ++col) {
+            cells.push_back(RzStringGrid1->Cell(col, row).toStdString());
+            filled = filled || !Trim(cells.back()).empty();
+        }
+        if (row == 0 || filled) table.push_back(std::move(cells));
+    }
+    return table;
+}
+
+bool NamingPage::ExportGrid(const QString& path) const {
+    return WriteGridWorkbook(path.toStdString(), GridTable());
+}
+
+void NamingPage::RzBitBtn3Click() {
+    if (GridTable().size() <= 1) {
+        ShowMsg(QStringLiteral("没有可导出的数据!"), this);
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出EXCEL"),
+                                                QStringLiteral("起名结果.xlsx"),
+                                                QStringLiteral("Excel 工作簿 (*.xlsx)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        path += QStringLiteral(".xlsx");
+    if (!ExportGrid(path))
+        ShowMsg(QStringLiteral("无法写入这个文件，导出没有完成。"), this);
 }
 
 }  // namespace velmora::naming

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "naming/candidate_grid.h"
+#include "naming/candidate_search.h"
 #include "shell/page_context.h"
 
 class QComboBox;
@@ -42,13 +44,37 @@ class NamingPage : public QWidget {
 
     shell::PageContext& Context() { return context_; }
 
+    // The state of the last search, read when a page is filled.
+    SearchState searchState;
+
+    // The draw of random grid rows; tests put in their own.
+    void SetRowDraw(RowDraw draw) { rowDraw_ = std::move(draw); }
+
+    // The search texts of the page as they stand.
+    SearchInput ReadSearchInput() const;
+
+    // Shows one page of the open search result (nothing without one).
+    void FillNameGrid();
+    // Empties the data rows; the header row stays.
+    void ClearNameGrid();
+
+    // The header and the filled rows of the grid.
+    std::vector<std::vector<std::string>> GridTable() const;
+    // Writes GridTable() as a workbook; false when the file cannot be written.
+    bool ExportGrid(const QString& path) const;
+
   public slots:
     // Enables the fixed-character edits up to the chosen name length; their
     // texts stay as they are.
     void CBZSChange();
+    void RzBitBtn5Click();  // 马上起名
+    void RzBitBtn2Click();  // 继续显示
+    void RzBitBtn4Click();  // 查看详细
+    void RzBitBtn3Click();  // 导出EXCEL
 
   private:
     shell::PageContext& context_;
+    RowDraw rowDraw_ = DefaultRowDraw();
 };
 
 }  // namespace velmora::naming
