@@ -1,0 +1,61 @@
+// The candidate search on the real databases: every query shape with and
+// without the element filter, from the query to a filled page of rows, and
+// the page fill alone.
+#include <benchmark/benchmark.h>
+
+#include "naming/candidate_grid.h"
+#include "naming/candidate_search.h"
+
+namespace {
+
+using namespace velmora::naming;
+
+// Fixed positions as a bit set: bit k set = position k + 1 holds a character.
+void BM_Search(benchmark::State& state) {
+    const int length = static_cast<int>(state.range(0));
+    const int fixedBits = static_cast<int>(state.range(1));
+    const bool filtered = state.range(2) != 0;
+    SearchInput input;
+    input.Length = length;
+    const char* chars[] = {"天", "华", "明", "达"};
+    for (int k = 0; k < 4; ++k)
+        if (fixedBits & (1 << k)) input.Namezhi[k] = chars[k];
+    SearchState search;
+    search.MissingWuhang = filtered ? "水" : "";
+    search.WuhangFilter = BuildWuhangFilter(search.MissingWuhang);
+    const RowDraw draw = DefaultRowDraw();
+    long long rows = 0;
+    for (auto _ : state) {
+        velmora::store::Query result(velmora::store::Query::kSearchTimeout);
+        OpenSearch(input, search, result);
+        benchmark::DoNotOptimize(BuildNamePage(result, search, "上海", "科技有限公司", draw));
+        rows = result.RowCount();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+void AllShapes(benchmark::internal::Benchmark* b) {
+    for (int length = 2; length <= 4; ++length)
+        for (int bits = 0; bits < (1 << length) - 1; ++bits) {
+            if (length < 4 && __builtin_popcount(bits) > length - 1) continue;
+            for (int filtered : {0, 1}) b->Args({length, bits, filtered});
+        }
+}
+BENCHMARK(BM_Search)->Apply(AllShapes)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One page of 100 random rows from a large result (继续显示).
+void BM_FillPage(benchmark::State& state) {
+    SearchInput input;
+    input.Length = 4;
+    SearchState search;
+    velmora::store::Query result(velmora::store::Query::kSearchTimeout);
+    OpenSearch(input, search, result);
+    const RowDraw draw = DefaultRowDraw();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildNamePage(result, search, "上海", "科技有限公司", draw));
+    state.counters["rows"] = result.RowCount();
+}
+BENCHMARK(BM_FillPage)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
