@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
     {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},
     {"bazi", "bazi --surname X --given Y --date Y-M-D --hour H [...]  bazi report", RunBazi},
-    {"suggest", "suggest --surname X --year Y --month M --day D --hour H [...]  candidate company names of the naming page", RunSuggest},
+    {"suggest", "suggest --surname X --date Y-M-D --hour H [--length N] [--fixed POS=CHAR]... [--pages N]  candidate names", RunSuggest},
 };
 
 void PrintHelp(std::ostream& out) {
