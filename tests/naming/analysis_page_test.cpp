@@ -23,19 +23,8 @@
 
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
+using velmora::testing::Type;
 
-namespace {
-
-void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-}  // namespace
 
 class AnalysisPageTest : public QObject {
     Q_OBJECT

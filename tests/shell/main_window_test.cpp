@@ -28,21 +28,8 @@
 using velmora::shell::TFrmIndex;
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
+using velmora::testing::Type;
 
-namespace {
-
-// Types text the way a keyboard or an input method delivers it, one
-// character at a time, Chinese included.
-void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT

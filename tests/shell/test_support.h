@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -26,6 +27,17 @@ class ModalResponder {
     std::function<void(QWidget*)> handle_;
     QTimer timer_;
 };
+
+// Types text the way a keyboard or an input method delivers it, one
+// character at a time, Chinese included.
+inline void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 // What a message box showed.
 struct BoxSeen {
