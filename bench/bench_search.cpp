@@ -5,6 +5,8 @@
 
 #include "naming/candidate_grid.h"
 #include "naming/candidate_search.h"
+#include "naming/stroke_patterns.h"
+#include "store/connection.h"
 
 namespace {
 
@@ -41,7 +43,10 @@ void AllShapes(benchmark::internal::Benchmark* b) {
             for (int filtered : {0, 1}) b->Args({length, bits, filtered});
         }
 }
-BENCHMARK(BM_Search)->Apply(AllShapes)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_Search)
+    ->Apply(AllShapes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // One page of 100 random rows from a large result (继续显示).
@@ -57,5 +62,17 @@ void BM_FillPage(benchmark::State& state) {
     state.counters["rows"] = result.RowCount();
 }
 BENCHMARK(BM_FillPage)->Unit(benchmark::kMicrosecond);
+
+// Reading the scored patterns of one body length, which the first search of
+// that length in a run of the program waits for.
+void BM_LoadPatterns(benchmark::State& state) {
+    const std::string connection =
+        velmora::store::BuildConnectionString(velmora::store::DataFile::Vudazod);
+    size_t patterns = 0;
+    for (auto _ : state)
+        patterns = StrokePatterns::Load(connection, static_cast<int>(state.range(0))).size();
+    state.counters["patterns"] = static_cast<double>(patterns);
+}
+BENCHMARK(BM_LoadPatterns)->DenseRange(2, 4)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "naming/candidate_search.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "base/dates.h"
 #include "base/text.h"
 #include "bazi/four_pillars.h"
 #include "bazi/lookups.h"
+#include "naming/stroke_patterns.h"
 #include "numerology/strokes.h"
 #include "store/connection.h"
 
@@ -14,85 +17,166 @@ namespace {
 
 constexpr std::string_view kElements[] = {"金", "木", "水", "火", "土"};
 
-// One random sample of `count` rows of CYZI, drawn inside the query.
-std::string CyziSample(int count) {
-    return "(select zi,wuhang,ft,bh from CYZI order by random() limit " + std::to_string(count) +
-           ")";
+constexpr const char* kCyziSample = "select zi, wuhang, ft, bh from CYZI order by random() limit ?";
+constexpr const char* kCyziAll = "select zi, wuhang, ft, bh from CYZI";
+constexpr const char* kWordRows = "select zi, wuhang, ft, bh from word where zi = ?";
+constexpr const char* kWordFirstRow = "select zi, wuhang, ft, bh from word where zi = ? limit 1";
+constexpr const char* kNameSample =
+    "select zi, wuhang, ft, bh, bh1, bh2 from MZ where fs > 89 order by random() limit ?";
+
+// Rows of CYZI for a free position: a random sample of `size`, or all of them (0).
+CharacterSource FreeSource(int size) {
+    if (size == 0) return {kCyziAll, {}};
+    return {kCyziSample, {static_cast<long long>(size)}};
 }
 
-// The select list of a body whose positions are the aliases in order.
-std::string BodyColumns(const std::vector<std::string>& aliases) {
-    std::string zi, wuhang, ft, bh;
-    for (size_t i = 0; i < aliases.size(); ++i) {
-        const std::string sep = i == 0 ? "" : " || ";
-        const std::string& a = aliases[i];
-        zi += sep + a + ".zi";
-        wuhang += sep + a + ".wuhang";
-        ft += sep + a + ".ft";
-        bh += (i == 0 ? "" : " + ") + a + ".bh";
+// One row of a source: its texts (no value for NULL, which makes the joined
+// text NULL as SQL's || would), its strokes, and the stroke key of the
+// positions it covers (no value when a stroke is missing: it matches nothing).
+struct Piece {
+    std::optional<std::string> zi, wuhang, ft;
+    std::optional<long long> bh;
+    std::optional<StrokeKey> key;
+};
+
+// A source's rows grouped by stroke key, the groups in the order their first
+// row was drawn, so a row limit keeps a random part of the combinations.
+struct LoadedSource {
+    std::vector<Piece> pieces;
+    std::vector<std::pair<StrokeKey, std::vector<const Piece*>>> groups;
+};
+
+std::optional<std::string> OptionalText(const store::Field& f) {
+    return f.IsNull() ? std::nullopt : std::optional<std::string>(f.AsText());
+}
+
+LoadedSource LoadSource(store::Query& query, const CharacterSource& source, int offset) {
+    query.Close();
+    query.SetSql(source.Sql);
+    query.SetParams(source.Params);
+    query.Open();
+    LoadedSource loaded;
+    loaded.pieces.reserve(query.RowCount());
+    for (query.First(); !query.AtEnd(); query.Next()) {
+        Piece& p = loaded.pieces.emplace_back();
+        p.zi = OptionalText(query.FieldAt(0));
+        p.wuhang = OptionalText(query.FieldAt(1));
+        p.ft = OptionalText(query.FieldAt(2));
+        if (!query.FieldAt(3).IsNull()) p.bh = query.FieldAt(3).AsInteger();
+        // A one-position source matches on bh, a two-character name on bh1, bh2.
+        const int first = source.Span == 1 ? 3 : 4;
+        long long strokes[2];
+        bool complete = true;
+        for (int k = 0; k < source.Span; ++k) {
+            complete = complete && !query.FieldAt(first + k).IsNull();
+            strokes[k] = query.FieldAt(first + k).AsInteger();
+        }
+        if (complete) p.key = PackStrokes({strokes, static_cast<size_t>(source.Span)}, offset);
     }
-    return "select " + zi + " as zi, " + wuhang + " as wuhang, " + ft + " as ft, " + bh +
-           " as bh, ";
-}
-
-std::string TwoCharQuery(const std::vector<bool>& isFixed) {
-    if (!isFixed[0] && !isFixed[1])
-        return BodyColumns({"a", "b"}) + "d.zf as fs from " + CyziSample(230) + " a, " +
-               CyziSample(230) +
-               " b, gz d where d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12 limit 50000";
-    // One fixed position: every row of CYZI for the free one.
-    return BodyColumns({"a", "b"}) + "c.zf as fs from " +
-           (isFixed[0] ? "CYZI b, word a, gz c where a.zi = ?"
-                       : "CYZI a, word b, gz c where b.zi = ?") +
-           " and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
-}
-
-std::string ThreeCharQuery(const std::vector<bool>& isFixed) {
-    const int fixedCount = isFixed[0] + isFixed[1] + isFixed[2];
-    if (fixedCount == 0)
-        return BodyColumns({"a", "b", "c"}) + "d.zf as fs from " + CyziSample(50) + " a, " +
-               CyziSample(50) + " b, " + CyziSample(50) +
-               " c, gz d where d.lx = 3 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21 "
-               "limit 50000";
-    // Fixed characters come from `word` (a, then aa), free ones from CYZI
-    // (b, then bb); the aliases are listed in position order.
-    std::vector<std::string> order;
-    int nextFixed = 0, nextFree = 0;
-    for (bool f : isFixed) order.push_back(f ? (nextFixed++ ? "aa" : "a") : (nextFree++ ? "bb" : "b"));
-    std::string from;
-    std::string where;
-    if (fixedCount == 1) {
-        from = CyziSample(200) + " b, " + CyziSample(200) + " bb, word a, gz c";
-        where = "a.zi = ?";
-    } else {
-        from = "CYZI b, word a, word aa, gz c";
-        where = "a.zi = ? and aa.zi = ?";
+    query.Close();
+    for (const Piece& p : loaded.pieces) {
+        if (!p.key) continue;
+        auto group = std::find_if(loaded.groups.begin(), loaded.groups.end(),
+                                  [&](const auto& g) { return g.first == *p.key; });
+        if (group == loaded.groups.end())
+            group = loaded.groups.insert(loaded.groups.end(), {*p.key, {}});
+        group->second.push_back(&p);
     }
-    return BodyColumns(order) + "c.zf as fs from " + from + " where " + where +
-           " and c.lx = 3 and c.bh11 = " + order[0] + ".bh and c.bh12 = " + order[1] +
-           ".bh and c.bh21 = " + order[2] + ".bh";
+    return loaded;
 }
 
-std::string FourCharQuery(const std::vector<bool>& isFixed) {
-    const int fixedCount = isFixed[0] + isFixed[1] + isFixed[2] + isFixed[3];
-    if (fixedCount == 0) {
-        const std::string mz =
-            "(select zi,wuhang,ft,bh,bh1,bh2 from MZ where fs > 89 order by random() limit 300)";
-        return BodyColumns({"a", "b"}) + "c.zf as fs from " + mz + " a, " + mz +
-               " b, gz c where c.lx = 4 and a.bh1 = c.bh11 and a.bh2 = c.bh12 and b.bh1 = c.bh21 "
-               "and b.bh2 = c.bh22 limit 100000";
+// Walks every combination of stroke groups, one group per source, looks its
+// strokes up among the patterns and writes a row for each combination of the
+// groups' rows and each matching pattern, until the row limit is reached.
+class PatternJoin {
+  public:
+    PatternJoin(const std::vector<LoadedSource>& sources, const StrokePatterns& patterns,
+                const std::vector<std::string>& filter, int limit, store::ResultRows& out)
+        : sources_(sources), patterns_(patterns), filter_(filter), limit_(limit), out_(out) {}
+
+    void Run() { Groups(0, 0); }
+
+  private:
+    // False once the row limit is reached.
+    bool Groups(size_t s, StrokeKey key) {
+        if (s == sources_.size()) {
+            for (const StrokePattern& pattern : patterns_.Find(key))
+                if (!Rows(0, pattern)) return false;
+            return true;
+        }
+        for (const auto& [groupKey, rows] : sources_[s].groups) {
+            groups_[s] = &rows;
+            if (!Groups(s + 1, key | groupKey)) return false;
+        }
+        return true;
     }
-    const int sample = fixedCount == 1 ? 50 : fixedCount == 2 ? 300 : 1000;
-    const char* aliases[] = {"a", "aa", "b", "bb"};
-    std::string sql = BodyColumns({"a", "aa", "b", "bb"}) + "c.zf as fs from ";
-    for (int k = 0; k < 4; ++k)
-        sql += (isFixed[k] ? std::string("(select zi,wuhang,ft,bh from word where zi = ? limit 1)")
-                           : CyziSample(sample)) +
-               " " + aliases[k] + ", ";
-    return sql +
-           "gz c where c.lx = 4 and a.bh = c.bh11 and aa.bh = c.bh12 and b.bh = c.bh21 and "
-           "bb.bh = c.bh22 limit 100000";
-}
+
+    bool Rows(size_t s, const StrokePattern& pattern) {
+        if (s == sources_.size()) return Emit(pattern);
+        for (const Piece* p : *groups_[s]) {
+            row_[s] = p;
+            if (!Rows(s + 1, pattern)) return false;
+        }
+        return true;
+    }
+
+    // The texts of one column of the current row, or no value when one is NULL.
+    template <typename Member>
+    bool Joined(Member member, std::string& text) const {
+        text.clear();
+        for (size_t s = 0; s < sources_.size(); ++s) {
+            const std::optional<std::string>& part = row_[s]->*member;
+            if (!part) return false;
+            text += *part;
+        }
+        return true;
+    }
+
+    void AddColumn(bool present, const std::string& text) {
+        if (present)
+            out_.AddText(text);
+        else
+            out_.AddNull();
+    }
+
+    bool Emit(const StrokePattern& pattern) {
+        ++joined_;
+        const bool hasWuhang = Joined(&Piece::wuhang, wuhang_);
+        bool kept = true;
+        for (const std::string& element : filter_)
+            kept = kept && hasWuhang && wuhang_.find(element) != std::string::npos;
+        if (kept) {
+            AddColumn(Joined(&Piece::zi, text_), text_);
+            AddColumn(hasWuhang, wuhang_);
+            AddColumn(Joined(&Piece::ft, text_), text_);
+            long long bh = 0;
+            bool hasBh = true;
+            for (size_t s = 0; s < sources_.size(); ++s) {
+                hasBh = hasBh && row_[s]->bh.has_value();
+                bh += row_[s]->bh.value_or(0);
+            }
+            if (hasBh)
+                out_.AddInteger(bh);
+            else
+                out_.AddNull();
+            if (pattern.zf)
+                out_.AddInteger(*pattern.zf);
+            else
+                out_.AddNull();
+        }
+        return limit_ == 0 || joined_ < limit_;
+    }
+
+    const std::vector<LoadedSource>& sources_;
+    const StrokePatterns& patterns_;
+    const std::vector<std::string>& filter_;
+    const long long limit_;
+    store::ResultRows& out_;
+    long long joined_ = 0;
+    std::array<const std::vector<const Piece*>*, 4> groups_{};
+    std::array<const Piece*, 4> row_{};
+    std::string wuhang_, text_;
+};
 
 }  // namespace
 
@@ -136,11 +220,10 @@ std::string CutMissing(std::string_view missing, int length) {
     return Trim(cut);
 }
 
-std::string BuildWuhangFilter(std::string_view missing) {
-    std::string filter;
+std::vector<std::string> BuildWuhangFilter(std::string_view missing) {
+    std::vector<std::string> filter;
     for (std::string_view e : kElements)
-        if (missing.find(e) != std::string_view::npos)
-            filter += " and (wuhang like '%" + std::string(e) + "%')";
+        if (missing.find(e) != std::string_view::npos) filter.emplace_back(e);
     return filter;
 }
 
@@ -154,27 +237,46 @@ std::string AllFixedMessage(const SearchInput& input) {
     for (const std::string& f : FixedPositions(input))
         if (f.empty()) return {};
     switch (input.Length) {
-        case 2: return "二字名不能同时固定两个字！";
-        case 3: return "三字名不能同时固定三个字！";
-        default: return "四字名不能同时固定四个字！";
+        case 2:
+            return "二字名不能同时固定两个字！";
+        case 3:
+            return "三字名不能同时固定三个字！";
+        default:
+            return "四字名不能同时固定四个字！";
     }
 }
 
-SearchSql BuildSearchSql(int length, const std::vector<std::string>& fixed,
-                         const std::string& wuhangFilter) {
-    SearchSql out;
-    std::vector<bool> isFixed;
-    for (const std::string& f : fixed) {
-        isFixed.push_back(!f.empty());
-        if (!f.empty()) out.Params.emplace_back(f);
+SearchPlan PlanSearch(int length, const std::vector<std::string>& fixed) {
+    int fixedCount = 0;
+    for (int k = 0; k < length && k < static_cast<int>(fixed.size()); ++k)
+        fixedCount += !fixed[k].empty();
+    SearchPlan plan;
+    if (length == 4 && fixedCount == 0) {
+        // Two two-character names with a high score make the body.
+        for (int k = 0; k < 2; ++k) plan.Sources.push_back({kNameSample, {300LL}, 2});
+        plan.RowLimit = 100000;
+        return plan;
     }
-    isFixed.resize(length, false);
-    out.Sql = length == 2   ? TwoCharQuery(isFixed)
-              : length == 3 ? ThreeCharQuery(isFixed)
-                            : FourCharQuery(isFixed);
-    if (!wuhangFilter.empty())
-        out.Sql = "select * from (" + out.Sql + ") dd where 1 = 1 " + wuhangFilter;
-    return out;
+    // Sample size of each free position by length and number of fixed ones (0 = all).
+    int sample = 0;
+    switch (length) {
+        case 2:
+            sample = fixedCount == 0 ? 230 : 0;
+            break;
+        case 3:
+            sample = fixedCount == 0 ? 50 : fixedCount == 1 ? 200 : 0;
+            break;
+        default:
+            sample = fixedCount == 1 ? 50 : fixedCount == 2 ? 300 : 1000;
+    }
+    for (int k = 0; k < length; ++k) {
+        const bool isFixed = k < static_cast<int>(fixed.size()) && !fixed[k].empty();
+        plan.Sources.push_back(
+            isFixed ? CharacterSource{length == 4 ? kWordFirstRow : kWordRows, {fixed[k]}}
+                    : FreeSource(sample));
+    }
+    plan.RowLimit = length == 4 ? 100000 : fixedCount == 0 ? 50000 : 0;
+    return plan;
 }
 
 std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Query& strokes) {
@@ -197,10 +299,20 @@ std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Q
 void OpenSearch(const SearchInput& input, const SearchState& state, store::Query& result) {
     result.Close();
     result.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
-    SearchSql sql = BuildSearchSql(input.Length, FixedPositions(input), state.WuhangFilter);
-    result.SetSql(std::move(sql.Sql));
-    result.SetParams(std::move(sql.Params));
-    result.Open();
+    const SearchPlan plan = PlanSearch(input.Length, FixedPositions(input));
+
+    store::Query sources(result.Connection(), result.TimeoutSeconds());
+    std::vector<LoadedSource> loaded;
+    int offset = 0;
+    for (const CharacterSource& source : plan.Sources) {
+        loaded.push_back(LoadSource(sources, source, offset));
+        offset += source.Span;
+    }
+    const StrokePatterns& patterns = StrokePatterns::Of(result.Connection(), input.Length);
+
+    store::ResultRows rows({"zi", "wuhang", "ft", "bh", "fs"});
+    PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, rows).Run();
+    result.Open(std::move(rows));
 }
 
 }  // namespace velmora::naming

@@ -11,10 +11,12 @@
 #include "base/text.h"
 #include "naming/excel_export.h"
 #include "naming/name_main_window.h"
+#include "naming/stroke_patterns.h"
 #include "shell/owner_panel.h"
 #include "shell/report_output.h"
 #include "shell/string_grid.h"
 #include "shell/widget_factory.h"
+#include "store/connection.h"
 
 namespace velmora::naming {
 
@@ -32,6 +34,8 @@ constexpr const char* kGridHeader[] = {"编号",     "企业名称", "企业繁�
 
 NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("TabSheet1"));
+    patternsRead_ = std::async(std::launch::async, PreloadStrokePatterns,
+                               store::BuildConnectionString(store::DataFile::Vudazod));
     QFrame* strip = MakeInputStrip(this, 115);
     Owner = new OwnerPanel(QString(), strip);
 

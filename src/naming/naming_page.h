@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <future>
+
 #include "naming/candidate_grid.h"
 #include "naming/candidate_search.h"
 #include "shell/page_context.h"
@@ -75,6 +77,9 @@ class NamingPage : public QWidget {
   private:
     shell::PageContext& context_;
     RowDraw rowDraw_ = DefaultRowDraw();
+    // The scored patterns read in the background while the user types; the
+    // page waits for the thread when it goes.
+    std::future<void> patternsRead_;
 };
 
 }  // namespace velmora::naming

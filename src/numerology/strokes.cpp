@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "base/gbk.h"
 #include "base/text.h"
@@ -45,14 +46,15 @@ void OpenWith(store::Query& query, std::string_view sql, std::vector<store::Para
 }
 
 // For each key of the text, the second column of the first word row whose zi
-// is that key; keys without a row are absent from the map.
-std::map<std::string, store::Field::Value> LookUp(store::Query& query, const std::string& sql,
-                                                  const std::vector<std::string>& keys) {
+// is that key (no value for NULL); keys without a row are absent from the map.
+std::map<std::string, std::optional<std::string>> LookUp(store::Query& query,
+                                                         const std::string& sql,
+                                                         const std::vector<std::string>& keys) {
     std::vector<std::string> distinct;
     for (const std::string& key : keys)
         if (std::find(distinct.begin(), distinct.end(), key) == distinct.end())
             distinct.push_back(key);
-    std::map<std::string, store::Field::Value> found;
+    std::map<std::string, std::optional<std::string>> found;
     for (size_t start = 0; start < distinct.size(); start += kBatch) {
         std::vector<store::Param> params(kBatch);  // NULL by default
         for (size_t i = 0; i < kBatch && start + i < distinct.size(); ++i)
@@ -62,10 +64,8 @@ std::map<std::string, store::Field::Value> LookUp(store::Query& query, const std
             const std::string zi = query.FieldAt(0).AsText();
             if (found.count(zi)) continue;
             const store::Field value = query.FieldAt(1);
-            if (value.IsNull())
-                found.emplace(zi, std::monostate{});
-            else
-                found.emplace(zi, value.AsText());
+            found.emplace(
+                zi, value.IsNull() ? std::nullopt : std::optional<std::string>(value.AsText()));
         }
     }
     return found;
@@ -95,7 +95,7 @@ int GetStrokeCount(store::Query& query, std::string_view text) {
     int total = 0;
     for (const std::string& key : keys) {
         auto it = found.find(key);
-        if (it != found.end()) total += static_cast<int>(store::Field(&it->second).AsInteger());
+        if (it != found.end() && it->second) total += static_cast<int>(ToInteger(*it->second));
     }
     return total;
 }
@@ -106,7 +106,7 @@ std::string GetTraditionalForm(store::Query& query, std::string_view text) {
     std::string result;
     for (const std::string& key : keys) {
         auto it = found.find(key);
-        if (it != found.end()) result += FirstCharacter(Trim(store::Field(&it->second).AsText()));
+        if (it != found.end() && it->second) result += FirstCharacter(Trim(*it->second));
     }
     return result;
 }

@@ -7,6 +7,8 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -19,12 +21,24 @@ namespace velmora::store {
 // A bound parameter: NULL, integer, number or text.
 using Param = std::variant<std::monostate, long long, double, std::string>;
 
-// One cell of a fetched row.
+// One stored value of a fetched row. Texts live in the query's text buffer,
+// so a large result costs two growing arrays instead of one allocation a cell.
+struct Cell {
+    enum class Kind : unsigned char { Null, Integer, Number, Text };
+    Kind kind = Kind::Null;
+    unsigned length = 0;  // bytes of a text
+    union {
+        long long integer = 0;
+        double number;
+        size_t offset;  // start of a text in the buffer
+    };
+};
+
+// One cell of a fetched row, valid while its query stays open.
 class Field {
-public:
-    using Value = std::variant<std::monostate, long long, double, std::string>;
+  public:
     Field() = default;
-    explicit Field(const Value* value) : value_(value) {}
+    Field(const Cell* cell, const char* texts) : cell_(cell), texts_(texts) {}
 
     bool IsNull() const;
     std::string AsText() const;   // NULL -> ""
@@ -32,12 +46,53 @@ public:
     double AsNumber() const;      // NULL -> 0; text that is no number -> ConversionError
     DateValue AsDate() const;     // ISO "yyyy-MM-dd[ HH:mm:ss]" text -> date value
 
-private:
-    const Value* value_ = nullptr;
+  private:
+    std::string_view Text() const { return {texts_ + cell_->offset, cell_->length}; }
+
+    const Cell* cell_ = nullptr;
+    const char* texts_ = nullptr;
+};
+
+// The rows of a result, row after row. Filled by Query::Open from SQL, or by
+// the program for a result it computes itself from several queries.
+class ResultRows {
+  public:
+    ResultRows() = default;
+    explicit ResultRows(std::vector<std::string> columns) : columns_(std::move(columns)) {}
+
+    const std::vector<std::string>& Columns() const { return columns_; }
+    int RowCount() const {
+        return columns_.empty() ? 0 : static_cast<int>(cells_.size() / columns_.size());
+    }
+    // The next cell of the row being filled; a row is complete after one
+    // cell per column.
+    void AddNull() { cells_.emplace_back(); }
+    void AddInteger(long long value);
+    void AddNumber(double value);
+    // One text cell made of the parts in order.
+    void AddText(std::initializer_list<std::string_view> parts);
+    void AddText(std::string_view text) { AddText({text}); }
+    void Reserve(size_t rows, size_t textBytes);
+
+    // Drops the rows, keeps the columns and the room the rows took.
+    void ClearRows() {
+        cells_.clear();
+        texts_.clear();
+    }
+
+    Field FieldAt(int row, int column) const {
+        return Field(&cells_[static_cast<size_t>(row - 1) * columns_.size() + column],
+                     texts_.data());
+    }
+
+  private:
+    std::vector<std::string> columns_;
+    std::vector<Cell> cells_;
+    std::string texts_;
 };
 
 class Query {
-public:
+  public:
     // Default command time-outs of the program's query objects.
     static constexpr int kSearchTimeout = 120;
     static constexpr int kLookupTimeout = 60;
@@ -65,11 +120,17 @@ public:
     // Runs the SQL and fetches every row; raises DatabaseError on failure
     // (no file, bad SQL, time-out). An open query is closed first.
     void Open();
+    // Opens on rows the program computed; the SQL text and binding are kept.
+    void Open(ResultRows rows);
+    // Runs the SQL like Open but hands each row to `row` (as row 1 of its
+    // argument) instead of keeping it: for large reads the caller turns into a
+    // structure of its own. The query is closed afterwards.
+    void Scan(const std::function<void(const ResultRows& row)>& row);
     // Drops the result; closing a closed query does nothing.
     void Close();
     bool IsOpen() const { return open_; }
 
-    int RowCount() const { return static_cast<int>(rows_.size()); }
+    int RowCount() const { return rows_.RowCount(); }
     // 1-based current row; RowCount() + 1 once Next() has passed the last row.
     int CurrentRow() const { return current_; }
     void MoveTo(int row);
@@ -77,14 +138,16 @@ public:
     void Next() { ++current_; }
     bool AtEnd() const { return current_ > RowCount(); }
 
-    int FieldCount() const { return static_cast<int>(columns_.size()); }
-    const std::string& FieldName(int index) const { return columns_.at(index); }
+    int FieldCount() const { return static_cast<int>(rows_.Columns().size()); }
+    const std::string& FieldName(int index) const { return rows_.Columns().at(index); }
     // Fields of the current row; by name (case-insensitive) or by position from 0.
     Field FieldAt(int index) const;
     Field FieldByName(std::string_view name) const;
 
-private:
+  private:
     void EnsureConnection();
+    // Runs the SQL into `rows`, calling `afterRow` (when set) after each row.
+    ResultRows Execute(const std::function<void(ResultRows& rows)>& afterRow);
     void ReleaseConnection();
 
     std::string connection_;
@@ -95,8 +158,7 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;  // kept prepared while the SQL text stays the same
     bool open_ = false;
-    std::vector<std::string> columns_;
-    std::vector<std::vector<Field::Value>> rows_;
+    ResultRows rows_;
     int current_ = 1;
 };
 

@@ -1,7 +1,12 @@
 // The candidate search and its grid pages on the real character databases.
+#include "naming/candidate_search.h"
+
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -10,8 +15,8 @@
 #include "base/text.h"
 #include "calendar/lunar_calendar.h"
 #include "naming/candidate_grid.h"
-#include "naming/candidate_search.h"
 #include "numerology/strokes.h"
+#include "store/catalogue.h"
 #include "store/connection.h"
 
 namespace velmora::naming {
@@ -78,14 +83,13 @@ TEST(CandidateSearchTest, MissingElementsAreCutToTheBodyLengthAndFiltered) {
         const char* missing;
         int length;
         const char* cut;
-        const char* filter;
+        std::vector<std::string> filter;
     };
     const Case cases[] = {
-        {"金水火", 2, "金水", " and (wuhang like '%金%') and (wuhang like '%水%')"},
-        {"金水火", 4, "金水火",
-         " and (wuhang like '%金%') and (wuhang like '%水%') and (wuhang like '%火%')"},
-        {"木土", 3, "木土", " and (wuhang like '%木%') and (wuhang like '%土%')"},
-        {"", 2, "", ""},
+        {"金水火", 2, "金水", {"金", "水"}},
+        {"金水火", 4, "金水火", {"金", "水", "火"}},
+        {"土木", 3, "土木", {"木", "土"}},
+        {"", 2, "", {}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CutMissing(c.missing, c.length), c.cut) << c.missing;
@@ -115,8 +119,8 @@ TEST(CandidateSearchTest, AllPositionsFixedStopsOnlyWithinTheBodyLength) {
 }
 
 TEST(CandidateSearchTest, BonusFollowsTheEightyOneNumberClass) {
-    const std::map<int, int> cases = {{81, 4}, {162, 4}, {82, 4}, {6, 3}, {2, 2},
-                                      {87, 3}, {68, 4}, {75, 3}, {80, 2}, {0, 4}};
+    const std::map<int, int> cases = {{81, 4}, {162, 4}, {82, 4}, {6, 3},  {2, 2},
+                                      {87, 3}, {68, 4},  {75, 3}, {80, 2}, {0, 4}};
     for (const auto& [total, bonus] : cases) EXPECT_EQ(NameBonus(total), bonus) << total;
 }
 
@@ -124,10 +128,10 @@ TEST(CandidateSearchTest, BonusFollowsTheEightyOneNumberClass) {
 // body lengths, element filter, pattern scores, and the page's score column.
 TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) {
     const std::vector<std::array<std::string, 4>> fixedSets = {
-        {"", "", "", ""},      {"天", "", "", ""},     {"", "天", "", ""},
-        {"", "", "天", ""},    {"", "", "", "天"},     {"天", "华", "", ""},
-        {"天", "", "华", ""},  {"", "天", "华", ""},   {"天", "", "", "华"},
-        {"", "天", "", "华"},  {"", "", "天", "华"},   {"天", "华", "", "明"},
+        {"", "", "", ""},       {"天", "", "", ""},     {"", "天", "", ""},
+        {"", "", "天", ""},     {"", "", "", "天"},     {"天", "华", "", ""},
+        {"天", "", "华", ""},   {"", "天", "华", ""},   {"天", "", "", "华"},
+        {"", "天", "", "华"},   {"", "", "天", "华"},   {"天", "华", "", "明"},
         {"天", "", "华", "明"}, {"", "天", "华", "明"}, {"天", "华", "明", ""},
     };
     store::Query strokes = VudazodQuery();
@@ -173,7 +177,8 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                     // row of 100000 would take minutes).
                     if (result.CurrentRow() % std::max(1, result.RowCount() / 300) != 0) continue;
                     std::vector<long long> bh;
-                    for (const std::string& c : chars) bh.push_back(numerology::GetStrokeCount(strokes, c));
+                    for (const std::string& c : chars)
+                        bh.push_back(numerology::GetStrokeCount(strokes, c));
                     long long sum = 0;
                     for (long long b : bh) sum += b;
                     EXPECT_EQ(result.FieldByName("bh").AsInteger(), sum) << label << " " << zi;
@@ -184,8 +189,8 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                     EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << zi;
                 }
                 int row = 0;
-                for (const GridRow& g : BuildNamePage(result, state, input.NameBegin,
-                                                      input.NameEnd, DefaultRowDraw())) {
+                for (const GridRow& g : BuildNamePage(result, state, input.NameBegin, input.NameEnd,
+                                                      DefaultRowDraw())) {
                     ++row;
                     EXPECT_EQ(g[0], std::to_string(row));
                     EXPECT_EQ(g[1], "上海" + g[4] + "科技有限公司");
@@ -195,7 +200,8 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                     // The score is fs of the row's pattern plus the bonus of the total.
                     const std::vector<std::string> chars = SplitChars(g[4]);
                     std::vector<long long> bh;
-                    for (const std::string& c : chars) bh.push_back(numerology::GetStrokeCount(strokes, c));
+                    for (const std::string& c : chars)
+                        bh.push_back(numerology::GetStrokeCount(strokes, c));
                     bh.resize(4, 0);
                     gz.SetParams({static_cast<long long>(length), bh[0], bh[1], bh[2], bh[3],
                                   static_cast<long long>(std::stoi(g[8]) - NameBonus(total))});
@@ -205,6 +211,98 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
             }
         }
     }
+}
+
+// A Vudazod.db of the given rows in a folder of its own, made the data folder
+// for the life of the fixture.
+class SmallVudazod {
+  public:
+    explicit SmallVudazod(const std::string& rows) {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("velmora-search-" + std::to_string(::getpid()) + "-" + std::to_string(++made_));
+        std::filesystem::create_directories(folder_);
+        sqlite3* db = nullptr;
+        const std::string file = (folder_ / "Vudazod.db").string();
+        EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+        const std::string sql = std::string(store::SchemaSql(store::DataFile::Vudazod)) + rows;
+        char* error = nullptr;
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
+            << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(db);
+        store::SetDataFolder(folder_.string() + "/");
+    }
+    ~SmallVudazod() {
+        store::SetDataFolder("");
+        std::filesystem::remove_all(folder_);
+    }
+
+  private:
+    static inline int made_ = 0;
+    std::filesystem::path folder_;
+};
+
+// The rows of an open result as "zi wuhang ft bh fs" lines, NULL shown as ~.
+std::multiset<std::string> ResultLines(store::Query& result) {
+    std::multiset<std::string> lines;
+    for (result.First(); !result.AtEnd(); result.Next()) {
+        std::string line;
+        for (const char* column : {"zi", "wuhang", "ft", "bh", "fs"}) {
+            const store::Field f = result.FieldByName(column);
+            line += (line.empty() ? "" : " ") + (f.IsNull() ? std::string("~") : f.AsText());
+        }
+        lines.insert(line);
+    }
+    return lines;
+}
+
+// One row per pair of source row and matching pattern row, as a join in SQL
+// gives it: a fixed character with two rows of `word` and a stroke pattern
+// with two rows of `gz` make four rows; a NULL element makes the joined
+// elements NULL and fails every element filter; a NULL stroke matches nothing.
+TEST(CandidateSearchTest, JoinKeepsEveryRowPairAndSqlNulls) {
+    const SmallVudazod data(
+        "INSERT INTO word VALUES ('天', '火', '天', 4), ('天', '火', '靝', 4);"
+        "INSERT INTO CYZI (zi, wuhang, ft, bh) VALUES ('乙', '木', '乙', 1), ('丙', '火', '丙', 5),"
+        " ('丁', '火', '丁', 2), ('戊', NULL, '戊', 1), ('己', '土', '己', NULL);"
+        "INSERT INTO gz VALUES (2, 4, 1, NULL, NULL, 80), (2, 4, 1, NULL, NULL, 90),"
+        " (2, 4, 5, NULL, NULL, 70), (2, 4, NULL, NULL, NULL, 60), (3, 4, 2, 0, 0, 99);");
+    SearchInput input;
+    input.Length = 2;
+    input.Namezhi = {"天", "", "", ""};
+    store::Query result(store::Query::kSearchTimeout);
+    SearchState state;
+    OpenSearch(input, state, result);
+    EXPECT_EQ(ResultLines(result),
+              (std::multiset<std::string>{
+                  "天乙 火木 天乙 5 80", "天乙 火木 天乙 5 90", "天乙 火木 靝乙 5 80",
+                  "天乙 火木 靝乙 5 90", "天丙 火火 天丙 9 70", "天丙 火火 靝丙 9 70",
+                  "天戊 ~ 天戊 5 80", "天戊 ~ 天戊 5 90", "天戊 ~ 靝戊 5 80", "天戊 ~ 靝戊 5 90"}));
+
+    state.WuhangFilter = BuildWuhangFilter("木");
+    OpenSearch(input, state, result);
+    EXPECT_EQ(ResultLines(result),
+              (std::multiset<std::string>{"天乙 火木 天乙 5 80", "天乙 火木 天乙 5 90",
+                                          "天乙 火木 靝乙 5 80", "天乙 火木 靝乙 5 90"}));
+
+    // The same character fixed at the second position meets no pattern (4, x).
+    input.Namezhi = {"", "天", "", ""};
+    state.WuhangFilter.clear();
+    OpenSearch(input, state, result);
+    EXPECT_EQ(result.RowCount(), 0);
+}
+
+// Without a fixed character the joined rows stop at the row limit.
+TEST(CandidateSearchTest, JoinStopsAtTheRowLimit) {
+    const SmallVudazod data(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+        " INSERT INTO CYZI (zi, wuhang, ft, bh) SELECT '乙' || i, '木', '乙' || i, 1 FROM n;"
+        "INSERT INTO gz VALUES (2, 1, 1, NULL, NULL, 80);");
+    SearchInput input;
+    input.Length = 2;
+    store::Query result(store::Query::kSearchTimeout);
+    OpenSearch(input, SearchState{}, result);
+    EXPECT_EQ(result.RowCount(), 50000);  // 230 x 230 = 52900 combinations
 }
 
 TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {
@@ -247,7 +345,8 @@ void OpenRows(store::Query& q, int count) {
     q.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
     q.SetSql(
         "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) "
-        "select 'r' || i as zi, '金' as wuhang, 'R' || i as ft, i as bh, i as fs from n where i <= ?");
+        "select 'r' || i as zi, '金' as wuhang, 'R' || i as ft, i as bh, i as fs from n where i <= "
+        "?");
     q.SetParams({static_cast<long long>(count), static_cast<long long>(count)});
     q.Open();
 }
@@ -258,7 +357,7 @@ TEST(CandidateGridTest, PagesAreInOrderBelowTwoHundredRowsAndDrawnFromThenOn) {
         int shown;
         bool drawn;
     };
-    const Case cases[] = {{0, 0, false},    {37, 37, false}, {150, 100, false},
+    const Case cases[] = {{0, 0, false},     {37, 37, false},  {150, 100, false},
                           {199, 100, false}, {200, 100, true}, {500, 100, true}};
     for (const Case& c : cases) {
         store::Query result;

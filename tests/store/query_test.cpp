@@ -96,6 +96,42 @@ TEST_F(QueryTest, LikeMatchesAnywhereAndQuotesAreJustText) {
     EXPECT_EQ(q.RowCount(), 0);
 }
 
+TEST_F(QueryTest, ScanHandsOverEachRowAndKeepsNone) {
+    Query q(path_, 30);
+    q.SetSql("SELECT zi, fs FROM word WHERE bh < ? ORDER BY rowid");
+    q.AddParam(10LL);
+    std::vector<std::string> seen;
+    q.Scan([&seen](const ResultRows& row) {
+        ASSERT_EQ(row.RowCount(), 1);
+        seen.push_back(row.FieldAt(1, 0).AsText() + "=" +
+                       (row.FieldAt(1, 1).IsNull() ? "~" : row.FieldAt(1, 1).AsText()));
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"金=90.5", "林=88", "O'Neil=1"}));
+    EXPECT_FALSE(q.IsOpen());
+    EXPECT_EQ(q.RowCount(), 0);
+}
+
+TEST_F(QueryTest, ComputedRowsReadLikeFetchedOnes) {
+    ResultRows rows({"zi", "bh", "fs"});
+    rows.AddText({"金", "", "林"});
+    rows.AddInteger(16);
+    rows.AddNumber(88.5);
+    rows.AddText("O'Neil");
+    rows.AddNull();
+    rows.AddNull();
+    Query q(path_, 30);
+    q.Open(std::move(rows));
+    ASSERT_TRUE(q.IsOpen());
+    ASSERT_EQ(q.RowCount(), 2);
+    EXPECT_EQ(q.FieldByName("zi").AsText(), "金林");
+    EXPECT_EQ(q.FieldByName("bh").AsInteger(), 16);
+    EXPECT_DOUBLE_EQ(q.FieldByName("fs").AsNumber(), 88.5);
+    q.Next();
+    EXPECT_EQ(q.FieldAt(0).AsText(), "O'Neil");
+    EXPECT_TRUE(q.FieldAt(1).IsNull());
+    EXPECT_EQ(q.FieldAt(2).AsInteger(), 0);
+}
+
 TEST_F(QueryTest, MissingFileBindsButFailsToOpen) {
     Query q(30);
     q.Bind("/nonexistent/none.db");
@@ -130,6 +166,7 @@ TEST_F(QueryTest, CommandTimeoutInterruptsALongQuery) {
         EXPECT_NE(std::string(e.what()).find("timeout"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(q.IsOpen());
+    EXPECT_EQ(q.RowCount(), 0);  // nothing of the interrupted result is left
     q.SetSql("SELECT 7");
     q.Open();  // the query object stays usable
     EXPECT_EQ(q.FieldAt(0).AsInteger(), 7);
