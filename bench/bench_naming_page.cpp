@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include "naming/naming_page.h"
+#include "query_shapes.h"
 #include "shell/owner_panel.h"
 #include "shell/page_context.h"
 
@@ -45,13 +46,8 @@ void BM_PressSearch(benchmark::State& state) {
     state.counters["missing"] = static_cast<double>(page.searchState.WuhangFilter.size());
 }
 
-void AllShapes(benchmark::internal::Benchmark* b) {
-    for (int length = 2; length <= 4; ++length)
-        for (int bits = 0; bits < (1 << length) - 1; ++bits)
-            for (int filtered : {0, 1}) b->Args({length, bits, filtered});
-}
 BENCHMARK(BM_PressSearch)
-    ->Apply(AllShapes)
+    ->Apply(AllQueryShapes)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

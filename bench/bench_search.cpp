@@ -6,6 +6,7 @@
 #include "naming/candidate_grid.h"
 #include "naming/candidate_search.h"
 #include "naming/stroke_patterns.h"
+#include "query_shapes.h"
 #include "store/connection.h"
 
 namespace {
@@ -36,15 +37,8 @@ void BM_Search(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-void AllShapes(benchmark::internal::Benchmark* b) {
-    for (int length = 2; length <= 4; ++length)
-        for (int bits = 0; bits < (1 << length) - 1; ++bits) {
-            if (length < 4 && __builtin_popcount(bits) > length - 1) continue;
-            for (int filtered : {0, 1}) b->Args({length, bits, filtered});
-        }
-}
 BENCHMARK(BM_Search)
-    ->Apply(AllShapes)
+    ->Apply(AllQueryShapes)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
