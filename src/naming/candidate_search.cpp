@@ -302,7 +302,8 @@ void OpenSearch(const SearchInput& input, const SearchState& state, store::Query
     const SearchPlan plan = PlanSearch(input.Length, FixedPositions(input));
 
     store::Query sources(result.Connection(), result.TimeoutSeconds());
-    std::vector<LoadedSource> loaded;
+    std::vector<LoadedSource> loaded;  // moving one keeps its rows where the groups point
+    loaded.reserve(plan.Sources.size());
     int offset = 0;
     for (const CharacterSource& source : plan.Sources) {
         loaded.push_back(LoadSource(sources, source, offset));
