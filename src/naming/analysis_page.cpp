@@ -7,6 +7,7 @@
 
 #include "base/dates.h"
 #include "naming/name_analysis.h"
+#include "naming/name_notes.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
 #include "shell/report_output.h"
@@ -31,23 +32,15 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
     NameBegin3 = MakeEdit(strip, QStringLiteral("NameBegin3"), 90, 34, 120, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
-             216, 34, 472);
+    MakeNote(strip, PrefixNote(), 216, 34, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("企业简称"), 4, 62);
     Namezhi13 = MakeEdit(strip, QStringLiteral("Namezhi13"), 90, 62, 120, kShortNameBytes);
-    MakeNote(strip,
-             QStringLiteral("如企业名称：【上海九万科技有限公司】的【九万】代表企业简称，必须填写"),
-             216, 62, 472);
+    MakeNote(strip, ShortNameNote(), 216, 62, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
     NameEnd3 = MakeEdit(strip, QStringLiteral("NameEnd3"), 90, 90, 120, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
-             216, 90, 472);
+    MakeNote(strip, SuffixNote(), 216, 90, 472);
 
     ButtonName = MakeButton(strip, QStringLiteral("ButtonName"), QStringLiteral("分析"), 692, 5);
     RzBitBtnprint =

@@ -9,6 +9,7 @@
 #include "base/dates.h"
 #include "base/text.h"
 #include "naming/name_analysis.h"
+#include "naming/name_notes.h"
 #include "shell/owner_panel.h"
 #include "shell/report_memo.h"
 #include "shell/report_output.h"
@@ -45,21 +46,13 @@ TFrmNamemain::TFrmNamemain(QWidget* parent) : QDialog(parent) {
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 5, 34);
     NameBegin = MakeEdit(strip, QStringLiteral("NameBegin"), 86, 37, 90, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
-             180, 37, 472);
+    MakeNote(strip, PrefixNote(), 180, 37, 472);
     MakeCaptionPlate(strip, QStringLiteral("企业简称"), 5, 61);
     Namezhi1 = MakeEdit(strip, QStringLiteral("Namezhi1"), 86, 64, 90, kShortNameBytes);
-    MakeNote(strip,
-             QStringLiteral("如企业名称：【上海九万科技有限公司】的【九万】代表企业简称，必须填写"),
-             180, 64, 472);
+    MakeNote(strip, ShortNameNote(), 180, 64, 472);
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 5, 88);
     NameEnd = MakeEdit(strip, QStringLiteral("NameEnd"), 86, 91, 90, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
-             180, 91, 472);
+    MakeNote(strip, SuffixNote(), 180, 91, 472);
 
     RzButton1 = MakeButton(strip, QStringLiteral("RzButton1"), QStringLiteral("名称分析"), 660, 7);
     RzBitBtnprint =
@@ -97,13 +90,12 @@ void TFrmNamemain::showEvent(QShowEvent* event) {
 void TFrmNamemain::RzButton1Click() {
     calendar::BirthInput birth = Owner->ReadBirthInput();
     // Solar only while the item 公历 itself is selected; typed text counts as lunar.
-    const bool solar =
-        Owner->ComDate->currentIndex() == 0 &&
-        Owner->ComDate->currentText() == Owner->ComDate->itemText(0);
+    const bool solar = Owner->ComDate->currentIndex() == 0 &&
+                       Owner->ComDate->currentText() == Owner->ComDate->itemText(0);
     birth.DateKind = solar ? 0 : 1;
     birth.SexText = Owner->CBsex->currentText().toStdString();
-    NameAnalysisInput input{birth, NameBegin->text().toStdString(),
-                            Namezhi1->text().toStdString(), NameEnd->text().toStdString()};
+    NameAnalysisInput input{birth, NameBegin->text().toStdString(), Namezhi1->text().toStdString(),
+                            NameEnd->text().toStdString()};
     MemoSink sink(*RzMemo1);
     const auto problem =
         WriteNameAnalysis(input, sink, ADOQname, ADOteam, CivilFromDate(Today()).year);
@@ -116,12 +108,13 @@ void TFrmNamemain::RzButton1Click() {
     RzMemo1->ensureCursorVisible();
 }
 
-std::unique_ptr<TFrmNamemain> CreateNameDetail(
-    QWidget* parent, const std::string& surname, const std::string& givenName,
-    const std::string& sex, const std::string& year, const std::string& month,
-    const std::string& day, const std::string& hour, const std::string& minute,
-    const std::string& prefix, const std::string& mainBody, const std::string& suffix,
-    int dateKind) {
+std::unique_ptr<TFrmNamemain> CreateNameDetail(QWidget* parent, const std::string& surname,
+                                               const std::string& givenName, const std::string& sex,
+                                               const std::string& year, const std::string& month,
+                                               const std::string& day, const std::string& hour,
+                                               const std::string& minute, const std::string& prefix,
+                                               const std::string& mainBody,
+                                               const std::string& suffix, int dateKind) {
     auto window = std::make_unique<TFrmNamemain>(parent);
     OwnerPanel& o = *window->Owner;
     o.Xing->setText(Q(surname));

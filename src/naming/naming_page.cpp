@@ -2,15 +2,16 @@
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "base/text.h"
 #include "naming/excel_export.h"
 #include "naming/name_main_window.h"
+#include "naming/name_notes.h"
 #include "naming/stroke_patterns.h"
 #include "shell/owner_panel.h"
 #include "shell/report_output.h"
@@ -41,10 +42,7 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
     NameBegin = MakeEdit(strip, QStringLiteral("NameBegin"), 90, 34, 120, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "如企业名称：【上海九万科技有限公司】的【上海】代表企业行政所在地，也可以不设置"),
-             216, 34, 472);
+    MakeNote(strip, PrefixNote(), 216, 34, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("字词限定"), 4, 62);
     Namezhi1 = MakeEdit(strip, QStringLiteral("Namezhi1"), 90, 62, 36, kFixedCharBytes);
@@ -59,10 +57,7 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
 
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
     NameEnd = MakeEdit(strip, QStringLiteral("NameEnd"), 90, 90, 120, kPrefixBytes);
-    MakeNote(strip,
-             QStringLiteral(
-                 "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等"),
-             216, 90, 472);
+    MakeNote(strip, SuffixNote(), 216, 90, 472);
 
     RzBitBtn5 = MakeButton(strip, QStringLiteral("RzBitBtn5"), QStringLiteral("马上起名"), 692, 5);
     RzBitBtn2 = MakeButton(strip, QStringLiteral("RzBitBtn2"), QStringLiteral("继续显示"), 692, 32);
@@ -167,10 +162,10 @@ void NamingPage::RzBitBtn4Click() {
     const std::string body = Trim(RzStringGrid1->Cell(4, row).toStdString());
     if (body.empty()) return;
     const calendar::BirthInput birth = Owner->ReadBirthInput();
-    OpenNameDetail(this, Trim(birth.Surname), Trim(birth.GivenName), birth.SexText,
-                   birth.YearText, birth.MonthText, birth.DayText, birth.HourText,
-                   birth.MinuteText, Trim(NameBegin->text().toStdString()), body,
-                   Trim(NameEnd->text().toStdString()), birth.DateKind);
+    OpenNameDetail(this, Trim(birth.Surname), Trim(birth.GivenName), birth.SexText, birth.YearText,
+                   birth.MonthText, birth.DayText, birth.HourText, birth.MinuteText,
+                   Trim(NameBegin->text().toStdString()), body, Trim(NameEnd->text().toStdString()),
+                   birth.DateKind);
 }
 
 std::vector<std::vector<std::string>> NamingPage::GridTable() const {
@@ -202,8 +197,7 @@ void NamingPage::RzBitBtn3Click() {
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         path += QStringLiteral(".xlsx");
-    if (!ExportGrid(path))
-        ShowMsg(QStringLiteral("无法写入这个文件，导出没有完成。"), this);
+    if (!ExportGrid(path)) ShowMsg(QStringLiteral("无法写入这个文件，导出没有完成。"), this);
 }
 
 }  // namespace velmora::naming
