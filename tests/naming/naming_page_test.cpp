@@ -148,6 +148,8 @@ class NamingPageTest : public QObject {
         const std::string db = store::BuildConnectionString(store::DataFile::Vudazod);
         queries.ADOComDS.Close();
         QVERIFY(sqlite3_open(db.c_str(), &handle) == SQLITE_OK);
+        // The page may still be reading the patterns in the background.
+        sqlite3_busy_timeout(handle, 5000);
         QVERIFY(sqlite3_exec(handle, "DROP TABLE CYZI;", nullptr, nullptr, nullptr) == SQLITE_OK);
         sqlite3_close(handle);
         bool raised = false;
