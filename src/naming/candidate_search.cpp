@@ -132,9 +132,16 @@ class PatternJoin {
         return true;
     }
 
-    void AddColumn(bool present, const std::string& text) {
+    void AddText(bool present, const std::string& text) {
         if (present)
             out_.AddText(text);
+        else
+            out_.AddNull();
+    }
+
+    void AddInteger(std::optional<long long> value) {
+        if (value)
+            out_.AddInteger(*value);
         else
             out_.AddNull();
     }
@@ -146,23 +153,14 @@ class PatternJoin {
         for (const std::string& element : filter_)
             kept = kept && hasWuhang && wuhang_.find(element) != std::string::npos;
         if (kept) {
-            AddColumn(Joined(&Piece::zi, text_), text_);
-            AddColumn(hasWuhang, wuhang_);
-            AddColumn(Joined(&Piece::ft, text_), text_);
-            long long bh = 0;
-            bool hasBh = true;
-            for (size_t s = 0; s < sources_.size(); ++s) {
-                hasBh = hasBh && row_[s]->bh.has_value();
-                bh += row_[s]->bh.value_or(0);
-            }
-            if (hasBh)
-                out_.AddInteger(bh);
-            else
-                out_.AddNull();
-            if (pattern.zf)
-                out_.AddInteger(*pattern.zf);
-            else
-                out_.AddNull();
+            AddText(Joined(&Piece::zi, text_), text_);
+            AddText(hasWuhang, wuhang_);
+            AddText(Joined(&Piece::ft, text_), text_);
+            std::optional<long long> bh = 0;
+            for (size_t s = 0; s < sources_.size() && bh; ++s)
+                bh = row_[s]->bh ? std::optional<long long>(*bh + *row_[s]->bh) : std::nullopt;
+            AddInteger(bh);
+            AddInteger(pattern.zf);
         }
         return limit_ == 0 || joined_ < limit_;
     }

@@ -11,6 +11,11 @@
 #include "store/query.h"
 
 namespace velmora::naming {
+namespace {
+
+bool KeyLess(const StrokePattern& a, const StrokePattern& b) { return a.key < b.key; }
+
+}  // namespace
 
 std::optional<StrokeKey> PackStrokes(std::span<const long long> strokes, int first) {
     StrokeKey key = 0;
@@ -61,10 +66,10 @@ StrokePatterns StrokePatterns::Load(const std::string& connection, int length) {
             {*key,
              zf.IsNull() ? std::nullopt : std::optional<int>(static_cast<int>(zf.AsInteger()))});
     });
-    // NULL strokes sort first in SQL, yet such rows are left out above.
-    const auto byKey = [](const StrokePattern& a, const StrokePattern& b) { return a.key < b.key; };
-    if (!std::is_sorted(table.patterns_.begin(), table.patterns_.end(), byKey))
-        std::stable_sort(table.patterns_.begin(), table.patterns_.end(), byKey);
+    // The query's order is the key order while strokes are whole numbers, as
+    // the builder writes them; a file that stores them otherwise is sorted here.
+    if (!std::is_sorted(table.patterns_.begin(), table.patterns_.end(), KeyLess))
+        std::stable_sort(table.patterns_.begin(), table.patterns_.end(), KeyLess);
     return table;
 }
 
@@ -76,9 +81,8 @@ void PreloadStrokePatterns(const std::string& connection) {
 }
 
 std::span<const StrokePattern> StrokePatterns::Find(StrokeKey key) const {
-    auto [first, last] = std::equal_range(
-        patterns_.begin(), patterns_.end(), StrokePattern{key, std::nullopt},
-        [](const StrokePattern& a, const StrokePattern& b) { return a.key < b.key; });
+    auto [first, last] =
+        std::equal_range(patterns_.begin(), patterns_.end(), StrokePattern{key, {}}, KeyLess);
     return {first, last};
 }
 

@@ -107,11 +107,6 @@ void ResultRows::AddText(std::initializer_list<std::string_view> parts) {
     cell.length = static_cast<unsigned>(texts_.size() - cell.offset);
 }
 
-void ResultRows::Reserve(size_t rows, size_t textBytes) {
-    cells_.reserve(rows * columns_.size());
-    texts_.reserve(textBytes);
-}
-
 Query::Query(int timeout_seconds) : timeout_seconds_(timeout_seconds) {}
 
 Query::Query(std::string connection, int timeout_seconds)

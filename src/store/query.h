@@ -72,7 +72,6 @@ class ResultRows {
     // One text cell made of the parts in order.
     void AddText(std::initializer_list<std::string_view> parts);
     void AddText(std::string_view text) { AddText({text}); }
-    void Reserve(size_t rows, size_t textBytes);
 
     // Drops the rows, keeps the columns and the room the rows took.
     void ClearRows() {

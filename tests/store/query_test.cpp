@@ -98,8 +98,7 @@ TEST_F(QueryTest, LikeMatchesAnywhereAndQuotesAreJustText) {
 
 TEST_F(QueryTest, ScanHandsOverEachRowAndKeepsNone) {
     Query q(path_, 30);
-    q.SetSql("SELECT zi, fs FROM word WHERE bh < ? ORDER BY rowid");
-    q.AddParam(10LL);
+    q.SetSql("SELECT zi, fs FROM word WHERE bh < 10 ORDER BY rowid");
     std::vector<std::string> seen;
     q.Scan([&seen](const ResultRows& row) {
         ASSERT_EQ(row.RowCount(), 1);
