@@ -4,8 +4,13 @@
 //
 // Writes main_background.jpg (800 x 590: title strip, toolbar with its seven
 // icons and captions, white page area, status strip) and tools_page.jpg
-// (788 x 457: the five tool tiles of the tools page). The coordinates below
-// are those of the windows' click areas, so picture and controls line up.
+// (788 x 457: the five tool tiles of the tools page), and the application
+// icon as icons/velmora-<size>.png (the icons folder must exist). The
+// coordinates below are those of the windows' click areas, so picture and
+// controls line up.
+
+// jpeglib.h needs size_t and FILE declared before it.
+#include <cstdio>
 
 #include <jpeglib.h>
 
@@ -18,7 +23,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 
 namespace {
@@ -564,6 +568,27 @@ QImage DrawToolsPage() {
 
 }  // namespace
 
+// The application icon: the naming medallion with its office towers on a deep
+// red tile, drawn at any size for the desktop's icon theme.
+QImage DrawAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient tile(0, 0, 0, 64);
+    tile.setColorAt(0, kRed);
+    tile.setColorAt(1, kDeepRed);
+    p.setPen(QPen(kGold, 1.5));
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    p.translate(32, 32);
+    p.scale(1.2, 1.2);
+    Medallion(p);
+    IconCompany(p);
+    return image;
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -577,8 +602,10 @@ int main(int argc, char** argv) {
         }
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = SaveJpeg(DrawMainBackground(), folder + "/main_background.jpg", 93) &&
-                    SaveJpeg(DrawToolsPage(), folder + "/tools_page.jpg", 93);
+    bool ok = SaveJpeg(DrawMainBackground(), folder + "/main_background.jpg", 93) &&
+              SaveJpeg(DrawToolsPage(), folder + "/tools_page.jpg", 93);
+    for (int size : {32, 48, 64, 128, 256})
+        ok = ok && DrawAppIcon(size).save(folder + QStringLiteral("/icons/velmora-%1.png").arg(size));
     if (!ok) {
         std::fprintf(stderr, "velmora-artwork: cannot write into %s\n", argv[1]);
         return 1;

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei qt6-translations-l10n xvfb xauth poppler-utils unzip
   unicode-data opencc libopencc-data
+  desktop-file-utils appstream lintian
 )
 
 missing=()

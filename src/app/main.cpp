@@ -6,6 +6,8 @@
 int main(int argc, char** argv) {
     velmora::ui::GuardedApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
+    // Ties the window to the installed menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     velmora::app::MainWindow window;
     window.show();
     return app.exec();

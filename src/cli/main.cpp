@@ -5,6 +5,8 @@
 #include <iostream>
 
 #include "base/errors.h"
+#include "base/version.h"
+#include "store/connection.h"
 #include "cli/commands.h"
 
 namespace velmora::cli {
@@ -22,8 +24,6 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
-constexpr const char* kVersion = "0.1.0";
-
 // One row per subcommand; each lives in its own cmd_*.cpp.
 const Command kCommands[] = {
     {"", "", nullptr},  // placeholder so the table is never empty
@@ -39,7 +39,7 @@ const Command kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "velmora-cli " << kVersion << " - company naming by Chinese metaphysics\n"
+    out << "velmora-cli " << velmora::kVersion << " - company naming by Chinese metaphysics\n"
         << "\n"
         << "Usage: velmora-cli COMMAND [ARGUMENTS...]\n"
         << "       velmora-cli --help | --version\n"
@@ -50,7 +50,8 @@ void PrintHelp(std::ostream& out) {
     out << "\n"
         << "Output is UTF-8, one result per line, fields separated by TAB.\n"
         << "Exit codes: 0 success, 1 conversion or database error, 2 usage or input message.\n"
-        << "The databases are read from the data/ folder beside this program.\n";
+        << "The databases are read from the data/ folder beside this program, else from\n"
+        << "../share/velmora/data of an installed program; VELMORA_DATA names another.\n";
 }
 
 }  // namespace
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
         return argc < 2 ? 2 : 0;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "velmora-cli " << kVersion << '\n';
+        std::cout << "velmora-cli " << velmora::kVersion << '\n'
+                  << "数据文件夹：" << velmora::store::DataFolder() << '\n';
         return 0;
     }
     for (const Command& c : kCommands) {

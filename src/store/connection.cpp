@@ -1,8 +1,8 @@
 #include "store/connection.h"
 
-#include <unistd.h>
+#include <cstdlib>
 
-#include <climits>
+#include "base/install_paths.h"
 
 namespace velmora::store {
 namespace {
@@ -10,14 +10,6 @@ namespace {
 std::string& FolderOverride() {
     static std::string folder;
     return folder;
-}
-
-std::string ExecutableFolder() {
-    char path[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return "./";
-    std::string full(path, static_cast<size_t>(n));
-    return full.substr(0, full.find_last_of('/') + 1);
 }
 
 }  // namespace
@@ -35,7 +27,13 @@ std::string_view FileName(DataFile file) {
 
 std::string DataFolder() {
     if (!FolderOverride().empty()) return FolderOverride();
-    static const std::string folder = ExecutableFolder() + "data/";
+    static const std::string folder = [] {
+        const char* chosen = std::getenv("VELMORA_DATA");
+        if (chosen == nullptr || *chosen == '\0') return ResourceFolder("data");
+        std::string path(chosen);
+        if (path.back() != '/') path += '/';
+        return path;
+    }();
     return folder;
 }
 

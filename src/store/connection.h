@@ -15,8 +15,9 @@ inline constexpr DataFile kAllDataFiles[] = {DataFile::Vudazod, DataFile::KelFil
 // "Vudazod.db", "KelFile.db", "KelBirth.db", "dream.db", "Tgcode.db".
 std::string_view FileName(DataFile file);
 
-// The folder that holds the databases: "data/" beside the running executable,
-// ending with '/'. Tests may point it elsewhere with SetDataFolder.
+// The folder that holds the databases, ending with '/': $VELMORA_DATA when set,
+// else "data/" beside the running executable, else share/velmora/data of an
+// installed program. Tests may point it elsewhere with SetDataFolder.
 std::string DataFolder();
 void SetDataFolder(std::string folder);
 

@@ -1,7 +1,5 @@
 #include "ui/jpeg_loader.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
@@ -9,6 +7,8 @@
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
+
+#include "base/install_paths.h"
 
 namespace velmora::ui {
 
@@ -73,8 +73,7 @@ QImage LoadJpeg(const QString& path) {
 }
 
 QString AssetPath(const QString& file_name) {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("assets/") + file_name);
+    return QString::fromStdString(ResourceFolder("assets")) + file_name;
 }
 
 QImage LoadAsset(const QString& file_name) { return LoadJpeg(AssetPath(file_name)); }

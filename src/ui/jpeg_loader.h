@@ -9,7 +9,8 @@ namespace velmora::ui {
 // The decoded picture, or a null image when the file is missing or no JPEG.
 QImage LoadJpeg(const QString& path);
 
-// Where the artwork lies at run time: assets/ beside the executable.
+// Where the artwork lies at run time: assets/ beside the executable, or
+// share/velmora/assets of an installed program.
 QString AssetPath(const QString& file_name);
 
 // LoadJpeg(AssetPath(file_name)).
