@@ -3,6 +3,7 @@
 // The `screenshot` case runs under Xvfb only and keeps a picture of the window.
 
 #include "calendar/calendar_window.h"
+#include "ui/handler_guard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -228,7 +229,8 @@ class CalendarWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    velmora::ui::GuardedApplication app(argc, argv);
+    velmora::ui::ApplyProgramLook(app);
     CalendarWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
