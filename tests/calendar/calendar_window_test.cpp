@@ -3,7 +3,6 @@
 // The `screenshot` case runs under Xvfb only and keeps a picture of the window.
 
 #include "calendar/calendar_window.h"
-#include "ui/handler_guard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +12,8 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTest>
+
+#include "ui/handler_guard.h"
 
 using velmora::CivilDate;
 using velmora::calendar::CalendarWindow;
