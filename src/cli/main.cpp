@@ -15,6 +15,7 @@ int RunLunar(const Args& args, std::ostream& out, std::ostream& err);
 int RunSolar(const Args& args, std::ostream& out, std::ostream& err);
 int RunPillars(const Args& args, std::ostream& out, std::ostream& err);
 int RunJieqi(const Args& args, std::ostream& out, std::ostream& err);
+int RunMonth(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
 int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
@@ -31,6 +32,7 @@ const Command kCommands[] = {
     {"solar", "solar YEAR MONTH DAY [--leap]  Gregorian date of a lunar date", RunSolar},
     {"pillars", "pillars \"yyyy-M-d H:m\" SEX...  four pillars, 胎元, luck and hidden stems (- reads stdin)", RunPillars},
     {"jieqi", "jieqi YEAR            the year's 24 solar-term instants (China Standard Time)", RunJieqi},
+    {"month", "month YYYY-M          each day of a month: lunar code and texts, term, festivals, animal, sign, grid text and kind", RunMonth},
     {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
     {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},
