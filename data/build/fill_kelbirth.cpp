@@ -52,7 +52,9 @@ std::string Pillar(int stem, int branch) {
 void FillKelBirth(BuildContext& context) {
     const AlmanacRules rules(context.sources);
     const auto nayin = ReadTsv(context.sources / "nayin.tsv");
-    if (nayin.size() != 30) throw std::runtime_error("nayin.tsv: expected 30 lines");
+    if (nayin.size() != 30 ||
+        std::ranges::any_of(nayin, [](const auto& r) { return r.size() < 3; }))
+        throw std::runtime_error("nayin.tsv: expected 30 lines of two pairs and their nayin");
 
     // Every 节 opens a month (小寒 丑, 立春 寅 and the year, ..., 大雪 子); the
     // day before each term's day is kept for the spirits counted from it.
