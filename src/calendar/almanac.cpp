@@ -31,11 +31,13 @@ std::array<std::string_view, 10> AlmanacEntry::Values() const {
 }
 
 bool AlmanacEntry::SuitsActivity(std::string_view activity) const {
-    return ListHolds(Suits, activity);
+    return activity != kNothingSuits && ListHolds(Suits, activity);
 }
 
 bool AlmanacEntry::AvoidsActivity(std::string_view activity) const {
-    return Avoids == kNothingSuits || ListHolds(Avoids, activity);
+    // "诸事不宜" among the 忌 leaves only what the day's 宜 name.
+    if (Avoids == kNothingSuits) return !activity.empty() && !SuitsActivity(activity);
+    return ListHolds(Avoids, activity);
 }
 
 std::optional<AlmanacEntry> LookupAlmanac(store::Query& query, DateValue date) {

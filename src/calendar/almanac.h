@@ -43,7 +43,8 @@ struct AlmanacEntry {
     std::array<std::string_view, 10> Values() const;
     // True when `activity` is one of the listed 宜.
     bool SuitsActivity(std::string_view activity) const;
-    // True when `activity` is one of the listed 忌, or the day avoids everything.
+    // True when `activity` is one of the listed 忌; when the 忌 say "诸事不宜",
+    // true for every activity the 宜 do not name.
     bool AvoidsActivity(std::string_view activity) const;
 };
 

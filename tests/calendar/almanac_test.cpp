@@ -6,6 +6,7 @@
 #include <map>
 
 #include "base/errors.h"
+#include "base/text.h"
 #include "calendar/lunar_calendar.h"
 #include "store/connection.h"
 #include "store/query.h"
@@ -98,6 +99,9 @@ TEST(Almanac, DaysThatSuitNothing) {
         EXPECT_TRUE(e.AvoidsActivity("开市"));
         EXPECT_FALSE(e.SuitsActivity("开市"));
     }
+    // On 月破 the few activities the day still suits are not avoided.
+    EXPECT_TRUE(EntryOf(2000, 1, 1).SuitsActivity("治病"));
+    EXPECT_FALSE(EntryOf(2000, 1, 1).AvoidsActivity("治病"));
     // The day after each eve is an ordinary day again.
     EXPECT_NE(EntryOf(2024, 2, 4).Avoids, "诸事不宜");
 }
@@ -110,6 +114,57 @@ TEST(Almanac, ActivitiesAreWholeWordsOfTheLists) {
     EXPECT_TRUE(e.AvoidsActivity("嫁娶"));
     EXPECT_FALSE(e.SuitsActivity("开"));  // part of a word is no activity
     EXPECT_FALSE(e.SuitsActivity(""));
+    EXPECT_FALSE(EntryOf(2024, 2, 3).SuitsActivity("诸事不宜"));
+}
+
+// A virtue of the day (天德, 月德, ...) outweighs the officer and ordinary
+// spirits, never a heavy one such as 月煞.
+TEST(Almanac, VirtuesOutweighOrdinarySpiritsOnly) {
+    // A 执 day, whose officer avoids 开市 and 出行, holding 天德 and 月德
+    // (whose lists have 开市 but not 出行).
+    const AlmanacEntry held = EntryOf(2024, 1, 7);
+    EXPECT_EQ(held.Element, "路旁土 执执位");
+    EXPECT_NE(held.GoodSpirits.find("月德"), std::string::npos);
+    EXPECT_TRUE(held.SuitsActivity("开市"));
+    EXPECT_FALSE(held.AvoidsActivity("开市"));
+    EXPECT_TRUE(held.AvoidsActivity("出行"));
+    // 天德 and 月德 again, but 月煞 avoids 嫁娶 and 开市.
+    const AlmanacEntry heavy = EntryOf(2024, 1, 17);
+    EXPECT_NE(heavy.BadSpirits.find("月煞"), std::string::npos);
+    for (const char* activity : {"嫁娶", "开市"}) {
+        EXPECT_TRUE(heavy.AvoidsActivity(activity)) << activity;
+        EXPECT_FALSE(heavy.SuitsActivity(activity)) << activity;
+    }
+}
+
+// No day both suits and avoids an activity, and the 破 officer, 月破 and a
+// day that avoids everything go together, over the whole table.
+TEST(Almanac, ListsNeverContradictEachOther) {
+    store::Query q(store::BuildConnectionString(store::DataFile::KelBirth),
+                   store::Query::kDefaultTimeout);
+    q.SetSql("SELECT gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji FROM huangdao");
+    int checked = 0;
+    q.Scan([&](const store::ResultRows& row) {
+        AlmanacEntry e;
+        e.Element = row.FieldAt(1, 4).AsText();
+        e.GoodSpirits = row.FieldAt(1, 7).AsText();
+        e.Suits = row.FieldAt(1, 8).AsText();
+        e.BadSpirits = row.FieldAt(1, 9).AsText();
+        e.Avoids = row.FieldAt(1, 10).AsText();
+        const std::string gn = row.FieldAt(1, 0).AsText();
+        for (const std::string& word : Split(e.Suits, ' ')) {
+            if (word == kNothingSuits) continue;
+            EXPECT_TRUE(e.SuitsActivity(word)) << gn << " " << word;
+            EXPECT_FALSE(e.AvoidsActivity(word)) << gn << " " << word;
+        }
+        const bool broken = e.Element.ends_with("破执位");
+        EXPECT_EQ(broken, (" " + e.BadSpirits + " ").find(" 月破 ") != std::string::npos) << gn;
+        if (broken) {
+            EXPECT_EQ(e.Avoids, kNothingSuits) << gn;
+        }
+        ++checked;
+    });
+    EXPECT_EQ(checked, DaySerial(2100, 12, 31) - DaySerial(1901, 1, 1) + 1);
 }
 
 // The month turns on the day of its 节 and the year on the day of 立春, with
