@@ -30,6 +30,15 @@ std::array<std::string_view, 10> AlmanacEntry::Values() const {
             PengzuTaboos, GoodSpirits, Suits,    BadSpirits, Avoids};
 }
 
+std::string_view AlmanacEntry::Officer() const {
+    // "覆灯火 满执位": one character (three bytes) before the closing word.
+    constexpr std::string_view kClosing = "执位";
+    const std::string_view element = Element;
+    if (!element.ends_with(kClosing) || element.size() < kClosing.size() + 4) return {};
+    const std::string_view officer = element.substr(element.size() - kClosing.size() - 3, 3);
+    return element[element.size() - kClosing.size() - 4] == ' ' ? officer : std::string_view();
+}
+
 bool AlmanacEntry::SuitsActivity(std::string_view activity) const {
     return activity != kNothingSuits && ListHolds(Suits, activity);
 }

@@ -39,6 +39,8 @@ struct AlmanacEntry {
     std::string BadSpirits;    // xsyq
     std::string Avoids;        // ji
 
+    // The day's officer (建 .. 闭) from `wuhang`, or empty when it has none.
+    std::string_view Officer() const;
     // The ten values in the order of AlmanacColumns.
     std::array<std::string_view, 10> Values() const;
     // True when `activity` is one of the listed 宜.

@@ -69,6 +69,7 @@ TEST(Almanac, PublishedDaysFieldByField) {
         const auto values = got.Values();
         for (size_t i = 0; i < c.want.size(); ++i)
             EXPECT_EQ(values[i], c.want[i]) << AlmanacColumns[i];
+        EXPECT_EQ(" " + std::string(got.Officer()) + "执位", c.want[3].substr(c.want[3].find(' ')));
     }
 }
 
@@ -115,6 +116,12 @@ TEST(Almanac, ActivitiesAreWholeWordsOfTheLists) {
     EXPECT_FALSE(e.SuitsActivity("开"));  // part of a word is no activity
     EXPECT_FALSE(e.SuitsActivity(""));
     EXPECT_FALSE(EntryOf(2024, 2, 3).SuitsActivity("诸事不宜"));
+    // The officer needs its closing word and the blank before it.
+    for (const char* element : {"执位", "满执位", "覆灯火满执位", "覆灯火 满", ""}) {
+        AlmanacEntry odd;
+        odd.Element = element;
+        EXPECT_EQ(odd.Officer(), "") << element;
+    }
 }
 
 // A virtue of the day (天德, 月德, ...) outweighs the officer and ordinary
