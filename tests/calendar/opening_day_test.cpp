@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "calendar/almanac.h"
+#include "store/connection.h"
 
 namespace velmora::calendar {
 namespace {
@@ -126,6 +127,18 @@ TEST(OpeningDay, DayAvoidingOpeningIsSkipped) {
     ASSERT_FALSE(days.empty());
     const bool avoids = LookupAlmanac(MakeDateValue(2025, 3, 2))->AvoidsActivity("开市");
     EXPECT_EQ(days.front().starts_with("2025-03-02"), !avoids) << days.front();
+}
+
+TEST(OpeningDay, UnreadableAlmanacRaisesAndWritesNothing) {
+    OpeningDayInput input;
+    input.Persons = {Person("法人", "1980", "1", "1")};
+    VectorSink sink;
+    sink.lines = {"旧内容"};
+    const std::string folder = store::DataFolder();
+    store::SetDataFolder("/nonexistent/");
+    EXPECT_THROW(WriteOpeningDays(input, MakeDateValue(2025, 3, 1), sink), DatabaseError);
+    store::SetDataFolder(folder);
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"旧内容"});
 }
 
 TEST(OpeningDay, AllDirectionsAvoidedLeavesNoDay) {
