@@ -138,6 +138,16 @@ class AlmanacPageTest : public QObject {
         }
     }
 
+    void unreadableTableShowsTheErrorAndKeepsTheEntry() {
+        QCOMPARE(Show("2024", "02", "10").size(), 0);
+        const QStringList before = MemoLines();
+        window_->Queries().almanacDays.Bind("/nonexistent/KelBirth.db");
+        const QList<BoxSeen> seen = Show("2012", "03", "05");
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen[0].text.contains("KelBirth.db"), qPrintable(seen[0].text));
+        QCOMPARE(MemoLines(), before);
+    }
+
     void showEntryFillsTheBoxesAndTheMemo() {
         page_->ShowEntry(2024, 2, 10);
         QCOMPARE(Child<QComboBox>("yearBox")->currentText(), QStringLiteral("2024"));
