@@ -7,6 +7,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "base/dates.h"
+#include "base/errors.h"
+#include "base/text.h"
+#include "calendar/almanac.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
 #include "ui/widget_factory.h"
@@ -16,6 +20,10 @@ namespace velmora::calendar {
 using namespace velmora::ui;
 
 namespace {
+
+// The years the almanac table holds; others can still be typed.
+constexpr int kFirstAlmanacYear = 1901;
+constexpr int kLastAlmanacYear = 2100;
 
 constexpr const char* kGlossary[] = {
     "嫁娶 ：男娶女嫁，举行结婚大典的吉日 ",
@@ -64,8 +72,9 @@ AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     QFrame* strip = MakeInputStrip(this, 36);
     strip->setGeometry(0, 0, 421, 36);
     MakeCaptionPlate(strip, QStringLiteral("选择黄历："), 4, 7, 70);
-    yearBox_ = MakeCombo(strip, QStringLiteral("yearBox"), NumberItems(2008, 2019), QString(), true,
-                         80, 7, 56);
+    yearBox_ =
+        MakeCombo(strip, QStringLiteral("yearBox"),
+                  NumberItems(kFirstAlmanacYear, kLastAlmanacYear), QString(), true, 80, 7, 56);
     MakeLabel(strip, QStringLiteral("年"), 138, 7, 13);
     monthBox_ = MakeCombo(strip, QStringLiteral("monthBox"), NumberItems(1, 12, 2), QString(), true,
                           154, 7, 44);
@@ -101,10 +110,42 @@ AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     for (const char* line : kGlossary) glossary << QString::fromUtf8(line);
     glossaryMemo_->setPlainText(glossary.join(QLatin1Char('\n')));
 
+    connect(showButton_, &QPushButton::clicked, this, &AlmanacPage::onShowClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*entryMemo_); });
 }
 
-void AlmanacPage::ShowChosenDay() { showButton_->click(); }
+void AlmanacPage::ShowChosenDay() { onShowClicked(); }
+
+void AlmanacPage::ShowEntry(int year, int month, int day) {
+    SetDateBoxes(year, month, day);
+    onShowClicked();
+}
+
+QString AlmanacPage::Headline() const { return headlineLabel_->text(); }
+
+void AlmanacPage::onShowClicked() {
+    const std::string year = Trim(yearBox_->currentText().toStdString());
+    if (year.empty()) return ShowMsg(QStringLiteral("请选择年!"), window());
+    const std::string month = Trim(monthBox_->currentText().toStdString());
+    if (month.empty()) return ShowMsg(QStringLiteral("请选择月!"), window());
+    const std::string day = Trim(dayBox_->currentText().toStdString());
+    if (day.empty()) return ShowMsg(QStringLiteral("请选择日!"), window());
+
+    // The date exactly as typed or picked, e.g. 2012-03-05 or 2012-3-5.
+    const std::string dateText = year + "-" + month + "-" + day;
+    DateValue date = 0;
+    try {
+        date = ParseDate(dateText);
+    } catch (const ConversionError&) {
+        return ShowMsg(QStringLiteral("请选择有效的日期!"), window());
+    }
+    const std::optional<AlmanacEntry> entry = LookupAlmanac(context_.queries.almanacDays, date);
+    if (!entry) return;  // a day the table lacks: the last entry stays
+
+    headlineLabel_->setText(QString::fromStdString(AlmanacHeadline(dateText, *entry)));
+    MemoSink sink(*entryMemo_);
+    WriteAlmanacEntry(dateText, *entry, sink);
+}
 
 void AlmanacPage::SetDateBoxes(int year, int month, int day) {
     yearBox_->setCurrentText(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')));

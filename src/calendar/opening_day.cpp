@@ -4,6 +4,9 @@
 
 #include "base/text.h"
 #include "bazi/four_pillars.h"
+#include "calendar/almanac.h"
+#include "store/connection.h"
+#include "store/query.h"
 
 namespace velmora::calendar {
 
@@ -27,6 +30,15 @@ constexpr const char* kWeekdays[7] = {"星期日", "星期一", "星期二", "�
 
 // 1900-01-01 (day 2) was a 甲戌 day, the 11th of the cycle.
 constexpr int kCycleOffset = 8;
+
+// The activity an opening day must not avoid.
+constexpr std::string_view kOpening = "开市";
+
+int OfficerIndex(std::string_view name) {
+    for (int i = 0; i < 12; ++i)
+        if (name == kOfficers[i]) return i;
+    return -1;
+}
 
 int BranchIndex(std::string_view name) {
     for (int i = 0; i < 12; ++i)
@@ -104,18 +116,13 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
         if (input.AvoidDirection[d])
             avoided += std::string(avoided.empty() ? "" : "、") + kDirectionNames[d];
 
-    sink.Clear();
-    sink.AppendLine("开张吉日推算");
-    sink.AppendLine("推算范围：" + FormatDate(first) + " 至 " + FormatDate(last));
-    for (const PersonBranches& person : persons) {
-        sink.AppendLine(person.Role + "八字：" + person.Pillars + "   生肖属" +
-                        kAnimals[person.YearBranch]);
-    }
-    sink.AppendLine("回避煞方：" + (avoided.empty() ? std::string("不限") : avoided));
-    sink.AppendLine("");
-
-    int found = 0;
-    for (int day = first; day <= last && found < kMaxOpeningDays; ++day) {
+    // Every day is chosen before anything is written, so a failed look-up
+    // leaves no half report behind.
+    store::Query almanac(store::BuildConnectionString(store::DataFile::KelBirth),
+                         store::Query::kDefaultTimeout);
+    std::vector<std::string> lines;
+    int avoided_by_almanac = 0;  // days that pass every other rule but avoid 开市
+    for (int day = first; day <= last; ++day) {
         const int cycle = DayCycleIndex(day);
         const int branch = cycle % 12;
         bool suitable = true;
@@ -127,35 +134,65 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
         if (input.AvoidDirection[static_cast<int>(sha)]) suitable = false;
         if (!suitable) continue;
 
+        // The officer of the almanac, which counts whole days from the day of
+        // the month's 节; the pillars at noon only where the almanac ends.
         const CivilDate date = CivilFromDate(day);
-        const bazi::FourPillars of_day =
-            bazi::ComputeFourPillars(date.year, date.month, date.day, 12, 0, "男");
-        const int officer = (branch - BranchIndex(of_day.MonthBranch) + 12) % 12;
+        const std::optional<AlmanacEntry> entry = LookupAlmanac(almanac, day);
+        int officer = entry ? OfficerIndex(entry->Officer()) : -1;
+        if (officer < 0) {
+            const bazi::FourPillars of_day =
+                bazi::ComputeFourPillars(date.year, date.month, date.day, 12, 0, "男");
+            officer = (branch - BranchIndex(of_day.MonthBranch) + 12) % 12;
+        }
         if (!kOpeningOfficer[officer]) continue;
+        if (entry && entry->AvoidsActivity(kOpening)) {
+            ++avoided_by_almanac;
+            continue;
+        }
+        if (lines.size() >= static_cast<size_t>(kMaxOpeningDays)) continue;
 
         std::string line = std::to_string(date.year) + "-" + TwoDigits(date.month) + "-" +
                            TwoDigits(date.day) + "  " + kWeekdays[((day + 6) % 7 + 7) % 7] + "  " +
                            kStems[cycle % 10] + kBranches[branch] + "日  " + kOfficers[officer] +
                            "日  煞" + kDirectionNames[static_cast<int>(sha)];
+        if (!entry) {
+            line += "  黄历未收此日";
+        } else {
+            line += entry->SuitsActivity(kOpening) ? "  黄历宜开市" : "  黄历未列开市为宜";
+        }
         const int owner_year = persons.front().YearBranch;
         if (SixHarmony(branch, owner_year)) {
             line += "  与" + persons.front().Role + "生肖六合，尤佳";
         } else if (ThreeHarmony(branch, owner_year)) {
             line += "  与" + persons.front().Role + "生肖三合，尤佳";
         }
-        sink.AppendLine(line);
-        ++found;
+        lines.push_back(std::move(line));
     }
 
+    sink.Clear();
+    sink.AppendLine("开张吉日推算");
+    sink.AppendLine("推算范围：" + FormatDate(first) + " 至 " + FormatDate(last));
+    for (const PersonBranches& person : persons) {
+        sink.AppendLine(person.Role + "八字：" + person.Pillars + "   生肖属" +
+                        kAnimals[person.YearBranch]);
+    }
+    sink.AppendLine("回避煞方：" + (avoided.empty() ? std::string("不限") : avoided));
     sink.AppendLine("");
-    if (found == 0) {
+    for (const std::string& line : lines) sink.AppendLine(line);
+
+    sink.AppendLine("");
+    if (lines.empty()) {
         sink.AppendLine("推算范围内没有同时合乎各项条件的日子，可以少选几个煞方后再试。");
     } else {
-        sink.AppendLine("共列出" + std::to_string(found) + "个适合开张的日子。");
+        sink.AppendLine("共列出" + std::to_string(lines.size()) + "个适合开张的日子。");
+    }
+    if (avoided_by_almanac > 0) {
+        sink.AppendLine("另有" + std::to_string(avoided_by_almanac) +
+                        "个日子合乎其余条件，但黄历忌开市，不取。");
     }
     sink.AppendLine(
         "择日原则：日支不冲任何一位参与者的年支和日支；不用所选煞方的日子；"
-        "只取建除十二神中的满、定、成、开四日。");
+        "只取建除十二神中的满、定、成、开四日；不取黄历忌开市（或诸事不宜）的日子。");
     sink.AppendLine("以上结果依传统择日方法推算，仅供参考。");
 }
 

@@ -34,9 +34,12 @@ std::string CheckOpeningDayInput(const OpeningDayInput& input);
 // The day's place in the sixty-day cycle, 0 = 甲子.
 int DayCycleIndex(DateValue date);
 
-// Writes the report for the days from first_day on. The input must have
-// passed CheckOpeningDayInput; a birth date that is no real day raises
-// ConversionError.
+// Writes the report for the days from first_day on: the first days of the
+// span that pass every rule, each saying whether the almanac lists 开市 among
+// its 宜; a day whose almanac avoids 开市 (or everything) is never proposed.
+// The input must have passed CheckOpeningDayInput; a birth date that is no
+// real day raises ConversionError, an almanac that cannot be read
+// DatabaseError, and the sink is left as it was.
 void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportSink& sink);
 
 }  // namespace velmora::calendar

@@ -16,6 +16,7 @@ int RunSolar(const Args& args, std::ostream& out, std::ostream& err);
 int RunPillars(const Args& args, std::ostream& out, std::ostream& err);
 int RunJieqi(const Args& args, std::ostream& out, std::ostream& err);
 int RunMonth(const Args& args, std::ostream& out, std::ostream& err);
+int RunAlmanac(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err);
 int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"pillars", "pillars \"yyyy-M-d H:m\" SEX...  four pillars, 胎元, luck and hidden stems (- reads stdin)", RunPillars},
     {"jieqi", "jieqi YEAR            the year's 24 solar-term instants (China Standard Time)", RunJieqi},
     {"month", "month YYYY-M          each day of a month: lunar code and texts, term, festivals, animal, sign, grid text and kind", RunMonth},
+    {"almanac", "almanac DATE...       almanac entry of each yyyy-M-d: nn suici tszf wuhang cong pzbj jsyq yi xsyq ji (- reads stdin)", RunAlmanac},
     {"strokes", "strokes TEXT...      stroke count and traditional form of each text", RunStrokes},
     {"shuli", "shuli NUMBER         81-number entry: phrase, luck word, personality", RunShuli},
     {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},

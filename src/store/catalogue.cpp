@@ -25,7 +25,7 @@ CREATE INDEX namefx_num ON namefx(num);
 constexpr std::string_view kKelBirth = R"sql(
 CREATE TABLE huangdao (gn TEXT NOT NULL, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT,
                        pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT);
-CREATE INDEX huangdao_gn ON huangdao(gn);
+CREATE UNIQUE INDEX huangdao_gn ON huangdao(gn);
 )sql";
 
 constexpr std::string_view kDream = R"sql(

@@ -1,6 +1,7 @@
 // The main window as the window system shows it, kept as pictures: the test
 // runs under Xvfb and writes the path given in VELMORA_SCREENSHOT, and beside
-// it the naming page after a search (naming_result.png).
+// it the naming page after a search (naming_result.png) and the almanac page
+// with an entry (almanac_page.png).
 
 #include <sqlite3.h>
 
@@ -11,11 +12,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/main_window.h"
+#include "calendar/almanac_page.h"
 #include "naming/naming_page.h"
 #include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
+#include "ui/report_memo.h"
 #include "ui/string_grid.h"
 
 class ScreenshotTest : public QObject {
@@ -77,6 +81,23 @@ class ScreenshotTest : public QObject {
         QVERIFY(!grid->Cell(1, 1).isEmpty());
         QTest::qWait(300);
         const QImage shot = Grab(window, ShotPath(QStringLiteral("naming_result.png")));
+        QCOMPARE(shot.size(), QSize(800, 590));
+    }
+
+    // The almanac page with the entry of a fixed day beside the glossary.
+    void almanacPageWithEntry() {
+        velmora::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QToolButton*>(QStringLiteral("almanacPageButton"))->click();
+        auto* page = window.findChild<velmora::calendar::AlmanacPage*>();
+        QVERIFY(page);
+        page->ShowEntry(2012, 3, 5);
+        const QStringList lines =
+            page->findChild<velmora::ui::ReportMemo*>(QStringLiteral("entryMemo"))->Lines();
+        QCOMPARE(lines.size(), 19);
+        QTest::qWait(300);
+        const QImage shot = Grab(window, ShotPath(QStringLiteral("almanac_page.png")));
         QCOMPARE(shot.size(), QSize(800, 590));
     }
 };

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "calendar/almanac.h"
+#include "store/connection.h"
 
 namespace velmora::calendar {
 namespace {
@@ -85,6 +87,58 @@ TEST(OpeningDay, ListedDaysKeepTheRules) {
     // 2025-03-01 is a 平 day (己巳); 2025-03-02 is a 庚午 day of the 寅 month:
     // 午 - 寅 = 4, a 定 day, facing north.
     EXPECT_EQ(days.front().rfind("2025-03-02  星期日  庚午日  定日  煞北", 0), 0u) << days.front();
+}
+
+// No proposed day avoids 开市 in the almanac, each says whether the almanac
+// suits 开市, and the report counts the days the almanac took away.
+TEST(OpeningDay, ProposedDaysFollowTheAlmanac) {
+    OpeningDayInput input;
+    input.Persons = {Person("法人", "1980", "1", "1")};
+    VectorSink sink;
+    WriteOpeningDays(input, MakeDateValue(2025, 3, 1), sink);
+    const std::vector<std::string> days = DayLines(sink);
+    ASSERT_FALSE(days.empty());
+    for (const std::string& line : days) {
+        const std::optional<AlmanacEntry> entry = LookupAlmanac(ParseDate(line.substr(0, 10)));
+        ASSERT_TRUE(entry.has_value()) << line;
+        EXPECT_FALSE(entry->AvoidsActivity("开市")) << line;
+        const bool suits = entry->SuitsActivity("开市");
+        EXPECT_EQ(line.find(suits ? "  黄历宜开市" : "  黄历未列开市为宜") != std::string::npos,
+                  true)
+            << line;
+        // The officer printed is the almanac's.
+        EXPECT_NE(line.find("  " + std::string(entry->Officer()) + "日  "), std::string::npos)
+            << line;
+    }
+    const auto removed = std::find_if(sink.lines.begin(), sink.lines.end(), [](const auto& l) {
+        return l.starts_with("另有") && l.ends_with("个日子合乎其余条件，但黄历忌开市，不取。");
+    });
+    ASSERT_NE(removed, sink.lines.end());
+}
+
+// The first listed days of 2025-03 for this owner, against the almanac rows
+// themselves: 2025-03-02 (庚午, 定) is such a day unless its 忌 hold 开市.
+TEST(OpeningDay, DayAvoidingOpeningIsSkipped) {
+    OpeningDayInput input;
+    input.Persons = {Person("法人", "1985", "6", "15", "巳 10")};
+    VectorSink sink;
+    WriteOpeningDays(input, MakeDateValue(2025, 3, 2), sink);
+    const std::vector<std::string> days = DayLines(sink);
+    ASSERT_FALSE(days.empty());
+    const bool avoids = LookupAlmanac(MakeDateValue(2025, 3, 2))->AvoidsActivity("开市");
+    EXPECT_EQ(days.front().starts_with("2025-03-02"), !avoids) << days.front();
+}
+
+TEST(OpeningDay, UnreadableAlmanacRaisesAndWritesNothing) {
+    OpeningDayInput input;
+    input.Persons = {Person("法人", "1980", "1", "1")};
+    VectorSink sink;
+    sink.lines = {"旧内容"};
+    const std::string folder = store::DataFolder();
+    store::SetDataFolder("/nonexistent/");
+    EXPECT_THROW(WriteOpeningDays(input, MakeDateValue(2025, 3, 1), sink), DatabaseError);
+    store::SetDataFolder(folder);
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"旧内容"});
 }
 
 TEST(OpeningDay, AllDirectionsAvoidedLeavesNoDay) {

@@ -198,8 +198,9 @@ class ReportOutputTest : public QObject {
             memo = window.analysisPage_->reportMemo_, print = window.analysisPage_->printButton_;
         if (page == "baziPage")
             memo = window.baziPage_->reportMemo_, print = window.baziPage_->printButton_;
-        if (page == "almanacPage")
-            memo = window.almanacPage_->entryMemo_, print = window.almanacPage_->printButton_;
+        if (page == "almanacPage")  // its widgets are its own: found by name
+            memo = window.almanacPage_->findChild<ReportMemo*>("entryMemo"),
+            print = window.almanacPage_->findChild<QPushButton*>("printButton");
         if (page == "openingDayPage")
             memo = window.openingDayPage_->reportMemo_,
             print = window.openingDayPage_->printButton_;
