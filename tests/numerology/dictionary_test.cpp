@@ -123,7 +123,7 @@ TEST(Dictionary, HoldsAllOfGb2312) {
 TEST(CharacterPool, CoversEveryElementWithDictionaryValues) {
     Query q = VudazodQuery();
     const long long size = Scalar(q, "select count(*) from CYZI");
-    EXPECT_GE(size, 800);
+    EXPECT_GE(size, 500);
     EXPECT_EQ(Scalar(q, "select min(ID) = 1 and max(ID) = count(*) from CYZI"), 1);
     EXPECT_EQ(Scalar(q,
                      "select count(*) from CYZI c join word w on w.zi = c.zi and w.ft = c.ft"
@@ -131,11 +131,26 @@ TEST(CharacterPool, CoversEveryElementWithDictionaryValues) {
               size);
     for (std::string_view element : kElements)
         EXPECT_GE(Scalar(q, "select count(*) from CYZI where wuhang = ?", {std::string(element)}),
-                  100)
+                  60)
             << element;
     EXPECT_EQ(Scalar(q, "select count(*) from CYZI where bh > ?",
                      {static_cast<long long>(kMaximumPatternStrokes)}),
               0);
+    // Common characters only: all in GB 2312 (lead byte 0xB0-0xF7), most in its
+    // first level (lead byte up to 0xD7).
+    q.SetSql("select zi from CYZI");
+    q.Open();
+    int first_level = 0;
+    for (q.First(); !q.AtEnd(); q.Next()) {
+        const std::string zi = q.FieldAt(0).AsText();
+        const std::string bytes = gbk::Encode(zi);
+        ASSERT_EQ(bytes.size(), 2u) << zi;
+        const auto lead = static_cast<unsigned char>(bytes[0]);
+        const auto trail = static_cast<unsigned char>(bytes[1]);
+        EXPECT_TRUE(lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1) << zi << " is not in GB 2312";
+        first_level += lead <= 0xD7;
+    }
+    EXPECT_GT(first_level * 4, size * 3);
 }
 
 // gz holds what the score rule proposes, and every count 1..30 takes part at every position.
