@@ -1,20 +1,17 @@
 #include "tools/dream_book.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
 #include <random>
-#include <set>
 #include <stdexcept>
 
 #include "base/errors.h"
 #include "base/gbk.h"
 #include "builder.h"
 #include "dream_encoder.h"
-#include "store/catalogue.h"
+#include "dream_fixture.h"
 #include "store/connection.h"
 
 namespace velmora::tools {
@@ -150,41 +147,9 @@ TEST(DreamBook, BuiltDatabaseHoldsTheBook) {
     }
 }
 
-// A throw-away data folder with a small dream.db.
-class DreamFixture {
-  public:
-    struct Dream {
-        std::string category;
-        std::string title;
-        std::string stored;
-    };
-    DreamFixture(const std::vector<std::pair<int, std::string>>& categories,
-                 const std::vector<Dream>& dreams) {
-        folder_ =
-            std::filesystem::temp_directory_path() / ("velmora_dream_" + std::to_string(getpid()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        databuild::Database db(folder_ / "dream.db");
-        db.Exec(store::SchemaSql(store::DataFile::Dream));
-        databuild::Inserter classes(db, "Tclass", {"ZMID", "ZMCLASS"});
-        for (const auto& [id, name] : categories) classes.Row({static_cast<long long>(id), name});
-        databuild::Inserter rows(db, "JMTable", {"CLASEID", "TITLE", "CONENT"});
-        for (const Dream& d : dreams) rows.Row({d.category, d.title, d.stored});
-        store::SetDataFolder(folder_.string() + "/");
-    }
-    ~DreamFixture() {
-        store::SetDataFolder("");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+using testing::DreamFixture;
 
-  private:
-    std::filesystem::path folder_;
-};
-
-std::string Stored(std::string_view text) {
-    return databuild::EncodeDreamText(gbk::Encode(text), kDreamKey, kDreamPasses);
-}
+std::string Stored(std::string_view text) { return testing::StoredDreamText(text); }
 
 class DreamFixtureTest : public ::testing::Test {
   protected:
@@ -245,7 +210,7 @@ TEST_F(DreamFixtureTest, InterpretationIsOneLineAfterFourBlanks) {
 
 TEST_F(DreamFixtureTest, MissingDatabaseIsAnErrorNamingTheFile) {
     DreamFixture fixture({}, {});
-    std::filesystem::remove(store::BuildConnectionString(store::DataFile::Dream));
+    std::filesystem::remove(fixture.DatabasePath());
     store::Query categories = Open(), titles = Open();
     try {
         LoadDreamTree(categories, titles);
