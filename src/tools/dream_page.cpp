@@ -27,10 +27,6 @@ QIcon NodeIcon(const QImage& sheet, int first) {
     return icon;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DreamPage::DreamPage(ui::PageContext& context, QWidget* parent)
@@ -72,6 +68,9 @@ DreamPage::DreamPage(ui::PageContext& context, QWidget* parent)
     connect(titleTree_, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item) {
         if (QApplication::mouseButtons() & Qt::LeftButton) onTreeClicked(item);
     });
+    // Enter on the chosen node does the same for keyboard users.
+    connect(titleTree_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { onTreeClicked(item); });
     connect(titleTree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { onCurrentItemChanged(current); });
     connect(searchEdit_, &QLineEdit::textChanged, this, &DreamPage::onSearchTextChanged);
@@ -103,10 +102,11 @@ void DreamPage::ShowInterpretation(const QString& title) {
 void DreamPage::FillTree(const DreamTree& tree, bool expanded) {
     titleTree_->clear();
     for (const DreamCategory& category : tree) {
-        auto* node = new QTreeWidgetItem(titleTree_, QStringList(FromUtf8(category.name)));
+        auto* node =
+            new QTreeWidgetItem(titleTree_, QStringList(QString::fromStdString(category.name)));
         node->setIcon(0, categoryIcon_);
         for (const std::string& title : category.titles) {
-            auto* leaf = new QTreeWidgetItem(node, QStringList(FromUtf8(title)));
+            auto* leaf = new QTreeWidgetItem(node, QStringList(QString::fromStdString(title)));
             leaf->setIcon(0, titleIcon_);
         }
         node->setExpanded(expanded);
@@ -140,7 +140,7 @@ void DreamPage::onSearchReturnPressed() {
         QApplication::beep();
         return;
     }
-    const QString shown = FromUtf8(*title);
+    const QString shown = QString::fromStdString(*title);
     const auto found = titleTree_->findItems(shown, Qt::MatchExactly | Qt::MatchRecursive);
     if (!found.isEmpty()) titleTree_->setCurrentItem(found.first());
     ShowInterpretation(shown);

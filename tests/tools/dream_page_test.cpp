@@ -158,6 +158,12 @@ class DreamPageTest : public QObject {
         ClickNode(*tree, tree->topLevelItem(2));
         QCOMPARE(memo->toPlainText(), QString());
         QCOMPARE(tree->currentItem(), tree->topLevelItem(2));
+
+        // Enter on a chosen title does what a click does.
+        tree->setFocus();
+        tree->setCurrentItem(Item(*tree, QStringLiteral("梦见蛇")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("    蛇的说法"));
     }
 
     void searchFiltersTheTreeAndEnterShowsTheFirstMatch() {
