@@ -4,15 +4,11 @@
 //
 // Writes main_background.jpg (800 x 590: title strip, toolbar with its seven
 // icons and captions, white page area, status strip) and tools_page.jpg
-// (788 x 457: the five tool tiles of the tools page), and the application
+// (788 x 457: the five tool tiles of the tools page), dream_nodes.jpg
+// (72 x 18: the four node pictures of the dream tree) and the application
 // icon as icons/velmora-<size>.png (the icons folder must exist). The
 // coordinates below are those of the windows' click areas, so picture and
 // controls line up.
-
-// jpeglib.h needs size_t and FILE declared before it.
-#include <cstdio>
-
-#include <jpeglib.h>
 
 #include <QFont>
 #include <QFontDatabase>
@@ -23,7 +19,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
 #include <functional>
+
+// jpeglib.h needs FILE and size_t declared first.
+#include <jpeglib.h>
 
 namespace {
 
@@ -106,6 +107,17 @@ void Cloud(QPainter& p, QPointF at, double scale, const QColor& colour) {
     p.drawPath(path);
     p.drawPath(curl);
     p.restore();
+}
+
+// A five-pointed star of outer radius r, filled with the current brush.
+void Star(QPainter& p, QPointF centre, double r) {
+    QPolygonF shape;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double rr = (i % 2 == 0) ? r : r * 0.42;
+        shape << QPointF(centre.x() + rr * std::cos(a), centre.y() + rr * std::sin(a));
+    }
+    p.drawPolygon(shape);
 }
 
 // ---- toolbar icons, each drawn in a 48 x 48 box centred on the origin ----
@@ -256,18 +268,9 @@ void IconDream(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kPaleGold);
     p.drawPath(moon.subtracted(bite));
-    auto star = [&p](QPointF c, double r) {
-        QPolygonF shape;
-        for (int i = 0; i < 10; ++i) {
-            const double a = -M_PI / 2 + i * M_PI / 5;
-            const double rr = (i % 2 == 0) ? r : r * 0.42;
-            shape << QPointF(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
-        }
-        p.drawPolygon(shape);
-    };
     p.setBrush(QColor(255, 250, 240));
-    star(QPointF(11, -12), 4.2);
-    star(QPointF(15, -2), 2.6);
+    Star(p, QPointF(11, -12), 4.2);
+    Star(p, QPointF(15, -2), 2.6);
     QPainterPath cloud;
     cloud.addEllipse(QPointF(-6, 10), 7, 5);
     cloud.addEllipse(QPointF(2, 7), 7.5, 6.5);
@@ -566,6 +569,94 @@ QImage DrawToolsPage() {
     return image;
 }
 
+// ---- dream tree nodes ----
+// Four square tiles side by side: a category (a closed book), a chosen
+// category (an open book), a dream title (a crescent moon) and a chosen title
+// (the moon with a star). Each is drawn at 64 x 64 around the origin and
+// scaled down to kNodeSize, so the small picture stays smooth. Full tiles
+// need no transparency, which JPEG lacks.
+
+constexpr int kNodeSize = 18;
+
+void NodeTile(QPainter& p, const QColor& top, const QColor& bottom) {
+    QLinearGradient fill(0, -32, 0, 32);
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(-32, -32, 64, 64), 12, 12);
+    p.setBrush(QColor(255, 255, 255, 45));
+    p.drawRoundedRect(QRectF(-28, -28, 56, 24), 9, 9);
+}
+
+void NodeClosedBook(QPainter& p) {
+    NodeTile(p, kRed, kDeepRed);
+    p.setBrush(kPaleGold);
+    p.drawRoundedRect(QRectF(-17, -22, 34, 44), 3, 3);
+    p.setBrush(kGold.darker(135));
+    p.drawRect(QRectF(-17, -22, 7, 44));  // the spine
+    p.setBrush(kRed);
+    p.drawRect(QRectF(-4, -14, 16, 5));  // the title label
+}
+
+void NodeOpenBook(QPainter& p) {
+    NodeTile(p, kGold, QColor(0xc8, 0x7a, 0x1e));
+    p.setBrush(Qt::white);
+    for (int side : {-1, 1}) {
+        QPainterPath page;
+        page.moveTo(0, -14);
+        page.cubicTo(side * 8, -20, side * 18, -20, side * 25, -16);
+        page.lineTo(side * 25, 18);
+        page.cubicTo(side * 18, 14, side * 8, 14, 0, 20);
+        page.closeSubpath();
+        p.drawPath(page);
+    }
+    p.setPen(QPen(kDeepRed, 2.2, Qt::SolidLine, Qt::RoundCap));
+    for (int side : {-1, 1})
+        for (int row = 0; row < 3; ++row)
+            p.drawLine(QPointF(side * 6, -6 + row * 8), QPointF(side * 19, -8 + row * 8));
+    p.drawLine(QPointF(0, -14), QPointF(0, 20));
+}
+
+void NodeMoon(QPainter& p, bool chosen) {
+    NodeTile(p, chosen ? QColor(0x5b, 0x86, 0xd6) : QColor(0x3a, 0x55, 0x9a),
+             chosen ? QColor(0x2c, 0x4c, 0x9c) : QColor(0x1c, 0x2a, 0x5c));
+    QPainterPath moon;
+    moon.addEllipse(QPointF(-3, 2), 20, 20);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(9, -6), 17, 17);
+    p.setPen(Qt::NoPen);
+    p.setBrush(chosen ? QColor(255, 244, 200) : kPaleGold);
+    p.drawPath(moon.subtracted(bite));
+    if (chosen) {
+        p.setBrush(Qt::white);
+        Star(p, QPointF(16, -14), 9);
+    }
+}
+
+QImage DrawDreamNodes() {
+    void (*const draw[])(QPainter&) = {
+        NodeClosedBook,
+        NodeOpenBook,
+        [](QPainter& p) { NodeMoon(p, false); },
+        [](QPainter& p) { NodeMoon(p, true); },
+    };
+    constexpr int kCount = sizeof draw / sizeof draw[0];
+    QImage large(64 * kCount, 64, QImage::Format_RGB32);
+    large.fill(Qt::white);
+    QPainter p(&large);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < kCount; ++i) {
+        p.save();
+        p.translate(64 * i + 32, 32);
+        draw[i](p);
+        p.restore();
+    }
+    p.end();
+    return large.scaled(kNodeSize * kCount, kNodeSize, Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
+}
+
 }  // namespace
 
 // The application icon: the naming medallion with its office towers on a deep
@@ -603,7 +694,8 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool ok = SaveJpeg(DrawMainBackground(), folder + "/main_background.jpg", 93) &&
-              SaveJpeg(DrawToolsPage(), folder + "/tools_page.jpg", 93);
+              SaveJpeg(DrawToolsPage(), folder + "/tools_page.jpg", 93) &&
+              SaveJpeg(DrawDreamNodes(), folder + "/dream_nodes.jpg", 95);
     for (int size : {32, 48, 64, 128, 256})
         ok = ok && DrawAppIcon(size).save(folder + QStringLiteral("/icons/velmora-%1.png").arg(size));
     if (!ok) {

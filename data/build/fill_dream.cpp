@@ -1,12 +1,17 @@
-// dream.db: the bone-weight tables (chenggu1..4 and chenggu). The dream book
-// (Tclass, JMTable) and the mobile-number readings (shouji) stay empty here.
+// dream.db: the dream book (Tclass, JMTable) and the bone-weight tables
+// (chenggu1..4 and chenggu). The mobile-number readings (shouji) stay empty here.
 
 #include <array>
+#include <cstdint>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string_view>
 
+#include "base/gbk.h"
+#include "base/text.h"
 #include "builder.h"
+#include "dream_encoder.h"
 
 namespace velmora::databuild {
 namespace {
@@ -66,9 +71,51 @@ void FillBoneReadings(BuildContext& context) {
     }
 }
 
+// The book's own rules, checked so that a slip in the source stops the build
+// instead of reaching the program.
+constexpr size_t kShortestText = 40;
+constexpr size_t kLongestText = 200;
+// Must match the program's decoder.
+constexpr std::uint16_t kDreamKey = 4917;
+constexpr int kDreamPasses = 7;
+
+// dream_book.tsv: category, title, interpretation. Categories are numbered
+// from 1 in the order they first appear; each dream keeps its category's
+// number as CLASEID and its text, as GBK bytes encoded for the decoder, as CONENT.
+void FillDreamBook(BuildContext& context) {
+    const std::string source = "dream_book.tsv";
+    std::map<std::string, int> categoryIds;
+    std::set<std::string> titles, texts;
+    Inserter categories(*context.dream, "Tclass", {"ZMID", "ZMCLASS"});
+    Inserter dreams(*context.dream, "JMTable", {"CLASEID", "TITLE", "CONENT"});
+    for (const auto& r : ReadTsv(context.sources / source)) {
+        if (r.size() != 3) throw std::runtime_error(source + ": not three fields: " + r[0]);
+        const std::string category = Trim(r[0]), title = Trim(r[1]), text = Trim(r[2]);
+        if (category.empty() || title.empty())
+            throw std::runtime_error(source + ": empty category or title near " + text);
+        const size_t length = SplitChars(text).size();
+        if (length < kShortestText || length > kLongestText)
+            throw std::runtime_error(source + ": " + title + " has " + std::to_string(length) +
+                                     " characters, not 40 to 200");
+        for (const std::string* field : {&category, &title, &text})
+            if (gbk::Decode(gbk::Encode(*field)) != *field)
+                throw std::runtime_error(source + ": " + title + " has a character GBK lacks");
+        if (!titles.insert(title).second)
+            throw std::runtime_error(source + ": title twice: " + title);
+        if (!texts.insert(text).second)
+            throw std::runtime_error(source + ": text of " + title + " given twice");
+
+        auto [it, added] = categoryIds.emplace(category, static_cast<int>(categoryIds.size()) + 1);
+        if (added) categories.Row({static_cast<long long>(it->second), category});
+        dreams.Row({std::to_string(it->second), title,
+                    EncodeDreamText(gbk::Encode(text), kDreamKey, kDreamPasses)});
+    }
+}
+
 }  // namespace
 
 void FillDream(BuildContext& context) {
+    FillDreamBook(context);
     FillBoneWeights(context);
     FillBoneReadings(context);
 }

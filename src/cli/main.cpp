@@ -23,6 +23,7 @@ int RunShuli(const Args& args, std::ostream& out, std::ostream& err);
 int RunAnalyze(const Args& args, std::ostream& out, std::ostream& err);
 int RunBazi(const Args& args, std::ostream& out, std::ostream& err);
 int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
+int RunDream(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -40,6 +41,7 @@ const Command kCommands[] = {
     {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},
     {"bazi", "bazi --surname X --given Y --date Y-M-D --hour H [...]  bazi report", RunBazi},
     {"suggest", "suggest --surname X --date Y-M-D --hour H [--length N] [--fixed POS=CHAR]... [--pages N]  candidate names", RunSuggest},
+    {"dream", "dream [TEXT]          dream book: categories and titles; the interpretation of title TEXT, else titles containing TEXT", RunDream},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -32,6 +32,7 @@ constexpr std::string_view kDream = R"sql(
 CREATE TABLE Tclass (ZMID INTEGER PRIMARY KEY, ZMCLASS TEXT);
 CREATE TABLE JMTable (ID INTEGER PRIMARY KEY, CLASEID TEXT, TITLE TEXT, CONENT TEXT);
 CREATE INDEX jmtable_class ON JMTable(CLASEID);
+CREATE INDEX jmtable_title ON JMTable(TITLE);
 CREATE TABLE chenggu1 (year TEXT NOT NULL, weight REAL);
 CREATE INDEX chenggu1_year ON chenggu1(year);
 CREATE TABLE chenggu2 (month2 TEXT NOT NULL, weight REAL);

@@ -1,7 +1,8 @@
 // The main window as the window system shows it, kept as pictures: the test
 // runs under Xvfb and writes the path given in VELMORA_SCREENSHOT, and beside
-// it the naming page after a search (naming_result.png) and the almanac page
-// with an entry (almanac_page.png).
+// it the naming page after a search (naming_result.png), the almanac page
+// with an entry (almanac_page.png) and the dream page with an interpretation
+// (dream_page.png).
 
 #include <sqlite3.h>
 
@@ -9,10 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "app/main_window.h"
 #include "calendar/almanac_page.h"
@@ -99,6 +102,40 @@ class ScreenshotTest : public QObject {
         QTest::qWait(300);
         const QImage shot = Grab(window, ShotPath(QStringLiteral("almanac_page.png")));
         QCOMPARE(shot.size(), QSize(800, 590));
+    }
+
+    // The dream page after choosing 动物 and 梦见蛇: the tree with its node
+    // pictures and the interpretation beside it.
+    void dreamPageWithInterpretation() {
+        velmora::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QToolButton*>(QStringLiteral("dreamPageButton"))->click();
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("titleTree"));
+        auto click = [tree](const QString& text) {
+            const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+            QVERIFY(!found.isEmpty());
+            tree->scrollToItem(found.first());
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              tree->visualItemRect(found.first()).center());
+        };
+        click(QStringLiteral("动物"));
+        click(QStringLiteral("梦见蛇"));
+        auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("interpretationMemo"));
+        QVERIFY(memo->toPlainText().startsWith(QStringLiteral("    蛇")));
+        QTest::qWait(300);
+        const QImage shot = Grab(window, ShotPath(QStringLiteral("dream_page.png")));
+        QCOMPARE(shot.size(), QSize(800, 590));
+
+        // The first category's row starts with its picture, the red closed book.
+        const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+        const QPoint start = tree->viewport()->mapTo(&window, row.topLeft());
+        bool red = false;
+        for (int x = 0; x < 30 && !red; ++x) {
+            const QColor c = shot.pixelColor(start + QPoint(x, row.height() / 2));
+            red = c.red() > c.green() + 80 && c.red() > c.blue() + 80;
+        }
+        QVERIFY(red);
     }
 };
 
