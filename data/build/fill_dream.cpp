@@ -1,5 +1,5 @@
 // dream.db: the bone-weight tables (chenggu1..4 and chenggu). The dream book
-// (Tclass, JMTable) and the mobile-number readings (shouji) stay empty here.
+// (Tclass, JMTable) stays empty here; fill_mobile_readings.cpp fills shouji.
 
 #include <array>
 #include <map>

@@ -20,6 +20,11 @@ int RunAnalyze(const Args& args, std::ostream& out, std::ostream& err);
 int RunBazi(const Args& args, std::ostream& out, std::ostream& err);
 int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
 
+int RunPhone(const Args& args, std::ostream& out, std::ostream& err);
+int RunQQ(const Args& args, std::ostream& out, std::ostream& err);
+int RunNumber(const Args& args, std::ostream& out, std::ostream& err);
+int RunNickname(const Args& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 constexpr const char* kVersion = "0.1.0";
@@ -36,6 +41,10 @@ const Command kCommands[] = {
     {"analyze", "analyze --surname X --given Y --date Y-M-D --hour H --body B [...]  company-name analysis report", RunAnalyze},
     {"bazi", "bazi --surname X --given Y --date Y-M-D --hour H [...]  bazi report", RunBazi},
     {"suggest", "suggest --surname X --date Y-M-D --hour H [--length N] [--fixed POS=CHAR]... [--pages N]  candidate names", RunSuggest},
+    {"phone", "phone NUMBER         mobile-number test: number, state, luck word, reading", RunPhone},
+    {"qq", "qq NUMBER            QQ-number test: number, state, luck word, reading", RunQQ},
+    {"number", "number NUMBER        any-number test: number, state, luck word, reading", RunNumber},
+    {"nickname", "nickname TEXT        nickname reading: initials, letter, personality", RunNickname},
 };
 
 void PrintHelp(std::ostream& out) {
