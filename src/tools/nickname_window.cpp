@@ -7,10 +7,10 @@
 #include <exception>
 
 #include "base/text.h"
-#include "shell/gbk_limit.h"
-#include "shell/report_output.h"
 #include "tools/nickname.h"
 #include "tools/side_window_look.h"
+#include "ui/gbk_limit.h"
+#include "ui/report_output.h"
 
 namespace velmora::tools {
 namespace {
@@ -38,7 +38,7 @@ NicknameWindow::NicknameWindow(QWidget* parent) : QDialog(parent) {
     nicknameEdit_ = new QLineEdit(inputGroup);
     nicknameEdit_->setObjectName(QStringLiteral("nicknameEdit"));
     nicknameEdit_->setGeometry(84, 14, testLeft - 10 - 84, 22);
-    shell::LimitGbkBytes(nicknameEdit_, kMaxBytes);
+    ui::LimitGbkBytes(nicknameEdit_, kMaxBytes);
     auto addButton = [&](const char* name, const QString& caption, int left) {
         auto* button = new QPushButton(caption, inputGroup);
         button->setObjectName(QString::fromLatin1(name));
@@ -82,7 +82,7 @@ void NicknameWindow::onNicknameEdited(const QString& text) {
 void NicknameWindow::onTestClicked() {
     const std::string nickname = Trim(nicknameEdit_->text().toStdString());
     if (nickname.empty()) {
-        shell::ShowMsg(FromView(kNicknameEmptyMessage), this);
+        ui::ShowMsg(FromView(kNicknameEmptyMessage), this);
         return;
     }
     nicknameValue_->setText(QStringLiteral("你的网名：") + QString::fromStdString(nickname));

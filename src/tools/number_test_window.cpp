@@ -7,8 +7,8 @@
 #include <QValidator>
 
 #include "base/text.h"
-#include "shell/report_output.h"
 #include "tools/side_window_look.h"
+#include "ui/report_output.h"
 
 namespace velmora::tools {
 namespace {
@@ -134,7 +134,7 @@ void NumberTestWindow::onTestClicked() {
     const std::string number = Trim(numberEdit_->text().toStdString());
     if (number.empty()) {
         const std::string_view message = EmptyNumberMessage(test_);
-        shell::ShowMsg(QString::fromUtf8(message.data(), message.size()), this);
+        ui::ShowMsg(QString::fromUtf8(message.data(), message.size()), this);
         return;
     }
     // A conversion or database error leaves the lines as they were.

@@ -1,6 +1,7 @@
 // The mobile-number test with a result and the nickname window with a reading,
-// as the window system shows them, kept as pictures: the test runs under Xvfb
-// and writes into the folder given in VELMORA_SCREENSHOT_DIR.
+// opened over the main window as the program does and shown by the window
+// system, kept as pictures: the test runs under Xvfb and writes into the
+// folder given in VELMORA_SCREENSHOT_DIR.
 
 #include <QDir>
 #include <QLineEdit>
@@ -8,7 +9,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "shell/handler_guard.h"
+#include "app/main_window.h"
+#include "ui/handler_guard.h"
 #include "tools/nickname_window.h"
 #include "tools/number_test_window.h"
 
@@ -36,7 +38,8 @@ class ToolWindowsScreenshotTest : public QObject {
 
   private slots:
     void mobileTestWithAResult() {
-        velmora::tools::NumberTestWindow window(velmora::tools::NumberTest::Mobile);
+        velmora::app::MainWindow main;
+        velmora::tools::NumberTestWindow window(velmora::tools::NumberTest::Mobile, &main);
         const QImage shot = Shoot(window, "numberEdit", QStringLiteral("13812341234"),
                                   QStringLiteral("mobile_test.png"));
         QCOMPARE(shot.size(), QSize(437, 300));
@@ -44,7 +47,8 @@ class ToolWindowsScreenshotTest : public QObject {
     }
 
     void nicknameWithAReading() {
-        velmora::tools::NicknameWindow window;
+        velmora::app::MainWindow main;
+        velmora::tools::NicknameWindow window(&main);
         const QImage shot = Shoot(window, "nicknameEdit", QStringLiteral("小明"),
                                   QStringLiteral("nickname_window.png"));
         QCOMPARE(shot.size(), QSize(387, 183));
@@ -53,8 +57,8 @@ class ToolWindowsScreenshotTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::shell::GuardedApplication app(argc, argv);
-    velmora::shell::ApplyProgramLook(app);
+    velmora::ui::GuardedApplication app(argc, argv);
+    velmora::ui::ApplyProgramLook(app);
     ToolWindowsScreenshotTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../shell/test_support.h"
+#include "../ui/test_support.h"
 #include "numerology/shuli.h"
 #include "tools/nickname.h"
 #include "tools/nickname_window.h"
