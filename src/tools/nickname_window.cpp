@@ -8,7 +8,7 @@
 
 #include "base/text.h"
 #include "tools/nickname.h"
-#include "tools/side_window_look.h"
+#include "tools/side_window.h"
 #include "ui/gbk_limit.h"
 #include "ui/report_output.h"
 
@@ -29,26 +29,12 @@ NicknameWindow::NicknameWindow(QWidget* parent) : QDialog(parent) {
     ApplySideWindowLook(*this, kClientSize);
 
     const int width = kClientSize.width() - 16;
-    auto* inputGroup = new QGroupBox(this);
-    inputGroup->setGeometry(8, 4, width, 46);
-    auto* inputLabel = new QLabel(QStringLiteral("输入网名："), inputGroup);
-    inputLabel->setGeometry(12, 14, 72, 22);
-    const int closeLeft = width - 12 - 64;
-    const int testLeft = closeLeft - 8 - 64;
-    nicknameEdit_ = new QLineEdit(inputGroup);
-    nicknameEdit_->setObjectName(QStringLiteral("nicknameEdit"));
-    nicknameEdit_->setGeometry(84, 14, testLeft - 10 - 84, 22);
+    const InputRow input =
+        MakeInputRow(*this, QStringLiteral("输入网名："), QStringLiteral("nicknameEdit"), 46);
+    nicknameEdit_ = input.edit;
     ui::LimitGbkBytes(nicknameEdit_, kMaxBytes);
-    auto addButton = [&](const char* name, const QString& caption, int left) {
-        auto* button = new QPushButton(caption, inputGroup);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(left, 13, 64, 24);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setAutoDefault(false);  // Enter belongs to the edit
-        return button;
-    };
-    testButton_ = addButton("testButton", QStringLiteral("测算"), testLeft);
-    closeButton_ = addButton("closeButton", QStringLiteral("关闭"), closeLeft);
+    testButton_ = input.testButton;
+    closeButton_ = input.closeButton;
 
     auto* resultGroup = new QGroupBox(QStringLiteral("测算结果"), this);
     resultGroup->setGeometry(8, 56, width, kClientSize.height() - 56 - 8);

@@ -7,8 +7,9 @@
 #include <QValidator>
 
 #include "base/text.h"
-#include "tools/side_window_look.h"
+#include "tools/side_window.h"
 #include "ui/report_output.h"
+#include "ui/widget_factory.h"
 
 namespace velmora::tools {
 namespace {
@@ -46,23 +47,6 @@ class DigitsOnly : public QValidator {
     }
 };
 
-QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& area) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(area);
-    return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& area) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(area);
-    button->setCursor(Qt::PointingHandCursor);
-    // Enter belongs to the edit; no button is the dialog's default.
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
@@ -74,22 +58,16 @@ NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
     ApplySideWindowLook(*this, spec.client_size);
 
     const int width = spec.client_size.width() - 16;
-    auto* inputGroup = new QGroupBox(this);
-    inputGroup->setGeometry(8, 4, width, spec.mobile_notes ? 64 : 46);
-    AddLabel(inputGroup, QString::fromUtf8(spec.input_label), {12, 14, 72, 22});
-    const int closeLeft = width - 12 - 64;
-    const int testLeft = closeLeft - 8 - 64;
-    numberEdit_ = new QLineEdit(inputGroup);
-    numberEdit_->setObjectName(QStringLiteral("numberEdit"));
-    numberEdit_->setGeometry(84, 14, testLeft - 10 - 84, 22);
+    const InputRow input = MakeInputRow(*this, QString::fromUtf8(spec.input_label),
+                                        QStringLiteral("numberEdit"), spec.mobile_notes ? 64 : 46);
+    numberEdit_ = input.edit;
     numberEdit_->setMaxLength(spec.max_digits);
     numberEdit_->setValidator(new DigitsOnly(numberEdit_));
-    testButton_ =
-        AddButton(inputGroup, "testButton", QStringLiteral("测算"), {testLeft, 13, 64, 24});
-    closeButton_ =
-        AddButton(inputGroup, "closeButton", QStringLiteral("关闭"), {closeLeft, 13, 64, 24});
+    testButton_ = input.testButton;
+    closeButton_ = input.closeButton;
     if (spec.mobile_notes) {
-        QLabel* note = AddLabel(inputGroup, QString::fromUtf8(kEditNote), {84, 40, width - 96, 18});
+        QLabel* note =
+            ui::MakeLabel(input.group, QString::fromUtf8(kEditNote), 84, 40, width - 96, 18);
         note->setProperty("note", true);
     }
 
@@ -104,12 +82,12 @@ NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
     constexpr int kCaptionWidth = 84, kRowHeight = 22;
     for (int row = 0; row < 4; ++row) {
         const int top = 22 + row * kRowHeight;
-        QLabel* caption = AddLabel(resultGroup, captions[row], {12, top, kCaptionWidth, 20});
+        QLabel* caption = ui::MakeLabel(resultGroup, captions[row], 12, top, kCaptionWidth, 20);
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         const bool last = row == 3;
         const int height = last ? resultHeight - top - 8 : 20;
-        QLabel* value = AddLabel(resultGroup, {},
-                                 {12 + kCaptionWidth, top, width - 24 - kCaptionWidth, height});
+        QLabel* value = ui::MakeLabel(resultGroup, {}, 12 + kCaptionWidth, top,
+                                      width - 24 - kCaptionWidth, height);
         value->setObjectName(QString::fromLatin1(names[row]));
         value->setProperty("resultValue", true);
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -117,9 +95,9 @@ NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
         *values[row] = value;
     }
     if (spec.mobile_notes) {
-        QLabel* note = AddLabel(this, QString::fromUtf8(kBottomNote),
-                                {12, resultTop + resultHeight + 6, width - 8,
-                                 spec.client_size.height() - resultTop - resultHeight - 10});
+        QLabel* note =
+            ui::MakeLabel(this, QString::fromUtf8(kBottomNote), 12, resultTop + resultHeight + 6,
+                          width - 8, spec.client_size.height() - resultTop - resultHeight - 10);
         note->setProperty("note", true);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,8 +1,13 @@
-#include "tools/side_window_look.h"
+#include "tools/side_window.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+
+#include "ui/widget_factory.h"
 
 namespace velmora::tools {
 namespace {
@@ -32,6 +37,25 @@ void ApplySideWindowLook(QDialog& window, QSize client_size) {
     window.setFixedSize(client_size);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+InputRow MakeInputRow(QDialog& window, const QString& label, const QString& edit_name,
+                      int group_height) {
+    constexpr int kButtonWidth = 64, kEditLeft = 84;
+    InputRow row{};
+    const int width = window.width() - 16;
+    row.group = new QGroupBox(&window);
+    row.group->setGeometry(8, 4, width, group_height);
+    ui::MakeLabel(row.group, label, 12, 14, kEditLeft - 12, 22);
+    const int closeLeft = width - 12 - kButtonWidth;
+    const int testLeft = closeLeft - 8 - kButtonWidth;
+    row.edit = ui::MakeEdit(row.group, edit_name, kEditLeft, 14, testLeft - 10 - kEditLeft);
+    row.testButton = ui::MakeButton(row.group, QStringLiteral("testButton"), QStringLiteral("测算"),
+                                    testLeft, 13, kButtonWidth);
+    row.closeButton = ui::MakeButton(row.group, QStringLiteral("closeButton"),
+                                     QStringLiteral("关闭"), closeLeft, 13, kButtonWidth);
+    for (QPushButton* button : {row.testButton, row.closeButton}) button->setAutoDefault(false);
+    return row;
 }
 
 }  // namespace velmora::tools
