@@ -33,9 +33,9 @@ static_assert(std::size(kSpecs) == 3 && static_cast<int>(NumberTest::AnyNumber) 
 
 constexpr const char* kEditNote = "请注意：手机号码是11位，请正确输入。";
 constexpr const char* kBottomNote =
-    "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一"
-    "样"
-    "的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！";
+    "注：有些人会问，手机号码为什么会影响一个人的运势？"
+    "其实这就像风水、阳宅会影响运势命运的意义是一样的。"
+    "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！";
 
 // The number edits take digits only: a typed character that is no digit is
 // dropped, and a pasted text with anything but digits is refused whole.

@@ -130,6 +130,22 @@ class ToolWindowsTest : public QObject {
             NumberTestWindow window(c.test);
             QCOMPARE(window.windowTitle(), c.caption);
             QCOMPARE(window.size(), c.size);
+            // Only the mobile window carries the two notes.
+            QStringList notes;
+            for (const QLabel* label : window.findChildren<QLabel*>())
+                if (label->text().startsWith(QStringLiteral("请注意")) ||
+                    label->text().startsWith(QStringLiteral("注：")))
+                    notes << label->text();
+            if (c.test == NumberTest::Mobile)
+                QCOMPARE(
+                    notes,
+                    QStringList({QStringLiteral("请注意：手机号码是11位，请正确输入。"),
+                                 QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？"
+                                                "其实这就像风水、阳宅会影响运势命运的意义是一样的。"
+                                                "虽然这只是一个号码，但是它与您的生活息息相关，"
+                                                "也代表您与所有人的沟通桥梁！")}));
+            else
+                QVERIFY(notes.isEmpty());
         }
         NicknameWindow nickname;
         QCOMPARE(nickname.windowTitle(), QStringLiteral("网名与性格"));
