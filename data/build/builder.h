@@ -65,6 +65,7 @@ void FillVudazod(BuildContext& context);
 void FillKelFile(BuildContext& context);
 void FillKelBirth(BuildContext& context);
 void FillDream(BuildContext& context);
+void FillMobileReadings(BuildContext& context);  // dream.db's shouji
 void FillTgcode(BuildContext& context);
 
 }  // namespace velmora::databuild

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
             databuild::FillKelFile(context);
             databuild::FillKelBirth(context);
             databuild::FillDream(context);
+            databuild::FillMobileReadings(context);
             databuild::FillTgcode(context);
         }
         for (store::DataFile f : store::kAllDataFiles)

@@ -1,5 +1,5 @@
 // dream.db: the dream book (Tclass, JMTable) and the bone-weight tables
-// (chenggu1..4 and chenggu). The mobile-number readings (shouji) stay empty here.
+// (chenggu1..4 and chenggu); fill_mobile_readings.cpp fills shouji.
 
 #include <array>
 #include <cstdint>

@@ -16,10 +16,13 @@
 
 #include "bazi/bazi_page.h"
 #include "calendar/almanac_page.h"
+#include "calendar/calendar_window.h"
 #include "calendar/opening_day_page.h"
 #include "naming/analysis_page.h"
 #include "naming/naming_page.h"
 #include "tools/dream_page.h"
+#include "tools/nickname_window.h"
+#include "tools/number_test_window.h"
 #include "tools/tools_page.h"
 #include "ui/jpeg_loader.h"
 #include "ui/report_output.h"
@@ -177,6 +180,8 @@ void MainWindow::BuildPages() {
                                          almanacPage_, dreamPage_, toolsPage_})
         pageStack_->addWidget(page);
 
+    WireToolWindows();
+
     connect(namingPageButton_, &QToolButton::clicked, this, [this] { ShowPage(namingPage_); });
     connect(analysisPageButton_, &QToolButton::clicked, this, [this] { ShowPage(analysisPage_); });
     connect(baziPageButton_, &QToolButton::clicked, this, [this] { ShowPage(baziPage_); });
@@ -192,6 +197,26 @@ void MainWindow::BuildPages() {
             [this] { ShowPage(namingPage_); });
     connect(openingDayPage_, &calendar::OpeningDayPage::ReturnToNaming, this,
             [this] { ShowPage(namingPage_); });
+}
+
+// The side windows behind the tools page's icons; every opening builds a fresh one.
+void MainWindow::WireToolWindows() {
+    using tools::NumberTest;
+    using tools::NumberTestWindow;
+    using tools::ToolsPage;
+    toolsPage_->SetWindowFactory(ToolsPage::PhoneNumber, [](QWidget* parent) {
+        return new NumberTestWindow(NumberTest::Mobile, parent);
+    });
+    toolsPage_->SetWindowFactory(ToolsPage::QQNumber, [](QWidget* parent) {
+        return new NumberTestWindow(NumberTest::QQ, parent);
+    });
+    toolsPage_->SetWindowFactory(ToolsPage::AnyNumber, [](QWidget* parent) {
+        return new NumberTestWindow(NumberTest::AnyNumber, parent);
+    });
+    toolsPage_->SetWindowFactory(ToolsPage::Nickname,
+                                 [](QWidget* parent) { return new tools::NicknameWindow(parent); });
+    toolsPage_->SetWindowFactory(ToolsPage::Calendar,
+                                 [](QWidget* parent) { return new calendar::CalendarWindow(parent); });
 }
 
 void MainWindow::StartUp() {

@@ -76,6 +76,7 @@ class MainWindow : public QWidget {
     void OnFirstShow();
     void BuildFrame();
     void BuildPages();
+    void WireToolWindows();
     void ShowPage(QWidget* page);
 
     ui::MainQueries queries_;

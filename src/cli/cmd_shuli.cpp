@@ -15,16 +15,9 @@ int RunShuli(const Args& args, std::ostream& out, std::ostream& err) {
         err << "usage: velmora-cli shuli NUMBER\n";
         return 2;
     }
-    const std::string text = numerology::GetShuliText(Trim(args[0]));
-    // Split at the first and second '|', as the number-test windows do.
-    const size_t first = text.find('|');
-    const size_t second = first == std::string::npos ? first : text.find('|', first + 1);
-    if (second == std::string::npos) {
-        out << '\t' << '\t' << text << '\n';
-        return 0;
-    }
-    out << text.substr(0, first) << '\t' << text.substr(first + 1, second - first - 1) << '\t'
-        << text.substr(second + 1) << '\n';
+    const numerology::ShuliParts parts =
+        numerology::SplitShuliText(numerology::GetShuliText(Trim(args[0])));
+    out << parts.phrase << '\t' << parts.luck << '\t' << parts.personality << '\n';
     return 0;
 }
 

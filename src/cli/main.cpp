@@ -25,6 +25,11 @@ int RunBazi(const Args& args, std::ostream& out, std::ostream& err);
 int RunSuggest(const Args& args, std::ostream& out, std::ostream& err);
 int RunDream(const Args& args, std::ostream& out, std::ostream& err);
 
+int RunPhone(const Args& args, std::ostream& out, std::ostream& err);
+int RunQQ(const Args& args, std::ostream& out, std::ostream& err);
+int RunNumber(const Args& args, std::ostream& out, std::ostream& err);
+int RunNickname(const Args& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 // One row per subcommand; each lives in its own cmd_*.cpp.
@@ -42,6 +47,10 @@ const Command kCommands[] = {
     {"bazi", "bazi --surname X --given Y --date Y-M-D --hour H [...]  bazi report", RunBazi},
     {"suggest", "suggest --surname X --date Y-M-D --hour H [--length N] [--fixed POS=CHAR]... [--pages N]  candidate names", RunSuggest},
     {"dream", "dream [TEXT]          dream book: categories and titles; the interpretation of title TEXT, else titles containing TEXT", RunDream},
+    {"phone", "phone NUMBER         mobile-number test: number, state, luck word, reading", RunPhone},
+    {"qq", "qq NUMBER            QQ-number test: number, state, luck word, reading", RunQQ},
+    {"number", "number NUMBER        any-number test: number, state, luck word, reading", RunNumber},
+    {"nickname", "nickname TEXT        nickname reading: initials, letter, personality", RunNickname},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -14,6 +14,22 @@ std::string ShuliText(const ShuliEntry& entry) {
     return text;
 }
 
+ShuliParts SplitShuliText(std::string_view text) {
+    ShuliParts parts;
+    const size_t first = text.find('|');
+    if (first != std::string_view::npos) {
+        parts.phrase = text.substr(0, first);
+        text.remove_prefix(first + 1);
+    }
+    const size_t second = text.find('|');
+    if (second != std::string_view::npos) {
+        parts.luck = text.substr(0, second);
+        text.remove_prefix(second + 1);
+    }
+    parts.personality = text;
+    return parts;
+}
+
 std::string GetShuliText(std::string_view number_text) {
     const long long number = ToInteger(number_text);
     if (number < 0) return std::string(kShuliApology);

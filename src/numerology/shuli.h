@@ -167,6 +167,16 @@ constexpr Luck LuckOf(long long number) { return ShuliTable[ShuliRow(number)].lu
 // The text of one entry: phrase "|" luck word "|" "主人性格类型：[" name "]，其具体表现为：" description.
 std::string ShuliText(const ShuliEntry& entry);
 
+// An entry text cut at its first and second "|". Where a "|" is missing, the
+// part before it is empty and the rest goes on to the next part, so a text
+// without any "|" (the apology) becomes the personality alone.
+struct ShuliParts {
+    std::string phrase;
+    std::string luck;
+    std::string personality;
+};
+ShuliParts SplitShuliText(std::string_view text);
+
 // Shown for a negative number; it has no "|".
 inline constexpr std::string_view kShuliApology = "对不起,此号不在分解之类。";
 

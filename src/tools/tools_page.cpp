@@ -13,6 +13,7 @@ namespace {
 constexpr int kToolLefts[ToolsPage::kTools] = {188, 273, 359, 444, 529};
 constexpr const char* kToolButtonNames[ToolsPage::kTools] = {
     "phoneNumberButton", "qqNumberButton", "anyNumberButton", "nicknameButton", "calendarButton"};
+static_assert(ToolsPage::Calendar == ToolsPage::kTools - 1);
 constexpr int kToolTop = 108;
 constexpr int kToolSize = 71;
 
@@ -31,16 +32,17 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
         button->setProperty("clickArea", true);
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(kToolLefts[tool], kToolTop, kToolSize, kToolSize);
-        connect(button, &QToolButton::clicked, this, [this, tool] { OpenTool(tool); });
-        Buttons[tool] = button;
+        connect(button, &QToolButton::clicked, this,
+                [this, tool] { OpenTool(static_cast<Tool>(tool)); });
+        buttons_[tool] = button;
     }
 }
 
-void ToolsPage::SetWindowFactory(int tool, WindowFactory factory) {
+void ToolsPage::SetWindowFactory(Tool tool, WindowFactory factory) {
     factories_.at(tool) = std::move(factory);
 }
 
-void ToolsPage::OpenTool(int tool) {
+void ToolsPage::OpenTool(Tool tool) {
     if (!factories_.at(tool)) return;
     delete windows_[tool];  // QPointer: already null when the window deleted itself
     QDialog* window = factories_[tool](this->window());

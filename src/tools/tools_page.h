@@ -16,23 +16,24 @@ namespace velmora::tools {
 class ToolsPage : public QWidget {
     Q_OBJECT
   public:
+    // The click areas, left to right.
+    enum Tool { PhoneNumber, QQNumber, AnyNumber, Nickname, Calendar };
     static constexpr int kTools = 5;
     // Creates a side window owned by `parent`.
     using WindowFactory = std::function<QDialog*(QWidget* parent)>;
 
     explicit ToolsPage(QWidget* parent);
 
-    // Which window a click area opens: 0 手机号码测算, 1 QQ号码测试,
-    // 2 任意号码分析, 3 网名与性格, 4 the calendar.
-    void SetWindowFactory(int tool, WindowFactory factory);
+    // Which window a click area opens.
+    void SetWindowFactory(Tool tool, WindowFactory factory);
 
-    // Destroys the previous instance, creates a fresh one and shows it modally.
-    void OpenTool(int tool);
-
-    QLabel* picture_;
-    std::array<QToolButton*, kTools> Buttons;  // in the order of SetWindowFactory
+    // Destroys the previous instance, creates a fresh one and shows it
+    // modally; returns when it closes. A tool without a window does nothing.
+    void OpenTool(Tool tool);
 
   private:
+    QLabel* picture_;
+    std::array<QToolButton*, kTools> buttons_;  // phoneNumberButton ... calendarButton
     std::array<WindowFactory, kTools> factories_;
     std::array<QPointer<QDialog>, kTools> windows_;
 };

@@ -326,7 +326,7 @@ class MainWindowTest : public QObject {
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QList<QPointer<QDialog>> made;
-        page.SetWindowFactory(0, [&made](QWidget* parent) {
+        page.SetWindowFactory(velmora::tools::ToolsPage::PhoneNumber, [&made](QWidget* parent) {
             auto* window = new QDialog(parent);
             made.append(window);
             return window;
@@ -334,12 +334,16 @@ class MainWindowTest : public QObject {
         QList<BoxSeen> seen;
         ModalResponder responder(
             [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
-        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
-        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
+        auto* phoneButton = page.findChild<QToolButton*>(QStringLiteral("phoneNumberButton"));
+        QVERIFY(phoneButton);
+        QTest::mouseClick(phoneButton, Qt::LeftButton);
+        QTest::mouseClick(phoneButton, Qt::LeftButton);
         QCOMPARE(made.size(), 2);
         QVERIFY(made[0].isNull());  // the first window is gone before the second opens
         QVERIFY(!made[1].isNull());
-        QTest::mouseClick(page.Buttons[1], Qt::LeftButton);  // no window behind it yet: nothing
+        // A tool without a window does nothing.
+        QTest::mouseClick(page.findChild<QToolButton*>(QStringLiteral("qqNumberButton")),
+                          Qt::LeftButton);
         QCOMPARE(made.size(), 2);
     }
 

@@ -113,6 +113,25 @@ TEST(GetShuliText, TextThatIsNoIntegerIsAConversionError) {
     }
 }
 
+// The number tests cut an entry at its first two "|"; a missing "|" leaves
+// the part before it empty and hands the rest on.
+TEST(SplitShuliText, CutsAtTheFirstTwoBars) {
+    struct Case {
+        const char* text;
+        const char* phrase;
+        const char* luck;
+        const char* personality;
+    };
+    for (Case c : {Case{"甲|吉|乙", "甲", "吉", "乙"}, Case{"甲|乙", "甲", "", "乙"},
+                   Case{"对不起", "", "", "对不起"}, Case{"甲|吉|乙|丙", "甲", "吉", "乙|丙"},
+                   Case{"||", "", "", ""}}) {
+        const ShuliParts parts = SplitShuliText(c.text);
+        EXPECT_EQ(parts.phrase, c.phrase) << c.text;
+        EXPECT_EQ(parts.luck, c.luck) << c.text;
+        EXPECT_EQ(parts.personality, c.personality) << c.text;
+    }
+}
+
 // Scores worked out by hand from the luck classes: 1, 3, 5, 6 are 吉; 2, 4, 9, 10, 19 are 凶.
 TEST(PatternScore, WeighsTotalSumsAndCounts) {
     struct Case {
