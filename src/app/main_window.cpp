@@ -68,6 +68,7 @@ QTableWidget[resultGrid="true"] { gridline-color: #d4dde8; selection-background-
 QHeaderView::section { background: #e8eef6; border: none; border-right: 1px solid #c9d4e2;
     border-bottom: 1px solid #c9d4e2; color: #1f3d63; font-weight: bold; }
 QGroupBox { font-weight: bold; color: #1f3d63; }
+QLabel[statusStrip="true"] { color: #7a3b12; background: transparent; }
 )";
 
 struct ToolbarButton {
@@ -154,6 +155,15 @@ void MainWindow::BuildFrame() {
         this->*entry.member = button;
     }
 
+    statusStrip_ = new QLabel(this);
+    statusStrip_->setObjectName(QStringLiteral("statusStrip"));
+    statusStrip_->setProperty("statusStrip", true);
+    statusStrip_->setGeometry(296, 568, 350, 18);
+    context_.showStatus = [this](const QString& text) {
+        statusStrip_->setText(text);
+        statusStrip_->setToolTip(text);
+    };
+
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pagePanel"));
     panel->setProperty("pagePanel", true);
@@ -203,7 +213,31 @@ void MainWindow::StartUp() {
 
 void MainWindow::OnFirstShow() { namingPage_->WriteGridHeader(); }
 
+void MainWindow::RememberOwner(QWidget* page) {
+    if (page == namingPage_ && !namingPage_->ownerIsBlank()) lastOwner_ = namingPage_->owner();
+    if (page == analysisPage_ && !analysisPage_->ownerIsBlank())
+        lastOwner_ = analysisPage_->owner();
+    if (page == baziPage_ && !baziPage_->ownerIsBlank()) lastOwner_ = baziPage_->owner();
+}
+
+void MainWindow::CarryOwnerTo(QWidget* page) {
+    if (page == analysisPage_) {
+        const naming::NamingPage::NameParts parts = namingPage_->nameParts();
+        analysisPage_->fillEmptyNameParts(parts.prefix, parts.body, parts.suffix);
+    }
+    if (!lastOwner_) return;
+    if (page == namingPage_ && namingPage_->ownerIsBlank()) namingPage_->setOwner(*lastOwner_);
+    if (page == analysisPage_ && analysisPage_->ownerIsBlank())
+        analysisPage_->setOwner(*lastOwner_);
+    if (page == baziPage_ && baziPage_->ownerIsBlank()) baziPage_->setOwner(*lastOwner_);
+    if (page == openingDayPage_ && openingDayPage_->ownerIsBlank())
+        openingDayPage_->setOwner(*lastOwner_);
+}
+
 void MainWindow::ShowPage(QWidget* page) {
+    // The owner typed on one page comes along to a page whose owner row is still untouched.
+    RememberOwner(pageStack_->currentWidget());
+    CarryOwnerTo(page);
     pageStack_->setCurrentWidget(page);
     const std::pair<QWidget*, QToolButton*> owners[] = {
         {namingPage_, namingPageButton_},   {analysisPage_, analysisPageButton_},

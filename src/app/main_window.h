@@ -5,7 +5,9 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
+#include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
 
 class QFileDialog;
@@ -53,6 +55,7 @@ class MainWindow : public QWidget {
     QToolButton* toolsPageButton_;       // 其他功能
     QStackedWidget* pageStack_;
     QFileDialog* saveDialog_;
+    QLabel* statusStrip_;  // over the bottom strip of the picture: where a save went
 
     naming::NamingPage* namingPage_;
     naming::AnalysisPage* analysisPage_;
@@ -77,10 +80,13 @@ class MainWindow : public QWidget {
     void BuildFrame();
     void BuildPages();
     void ShowPage(QWidget* page);
+    void RememberOwner(QWidget* page);
+    void CarryOwnerTo(QWidget* page);
 
     ui::MainQueries queries_;
     ui::PageContext context_;
     bool shown_once_ = false;
+    std::optional<calendar::BirthInput> lastOwner_;  // the owner last typed on a page
 };
 
 }  // namespace velmora::app

@@ -5,10 +5,12 @@
 #include <QWidget>
 #include <array>
 
+#include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
 
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QPushButton;
 
 namespace velmora::ui {
@@ -47,6 +49,12 @@ class OpeningDayPage : public QWidget {
     QPushButton* printButton_;    // 打印
     QPushButton* backButton_;     // 返回起名
     ui::ReportMemo* reportMemo_;
+    QDateEdit* startDateEdit_;  // the days are looked for from the day after it
+
+    // The owner's row (the first): whether it is untouched, and putting the
+    // owner's calendar, date and time into it.
+    bool ownerIsBlank() const;
+    void setOwner(const BirthInput& owner);
 
   public slots:
     // Lists the coming days fit for opening, for the checked birth dates.

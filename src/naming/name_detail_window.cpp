@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -25,6 +26,7 @@ namespace {
 constexpr int kPrefixBytes = 100;
 constexpr int kShortNameBytes = 8;
 constexpr int kStripHeight = 117;
+constexpr int kStatusHeight = 20;  // the line under the memo that says where a save went
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -35,7 +37,7 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("名称分析"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(753, 565);
+    setFixedSize(753, 565 + kStatusHeight);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     QFrame* strip = MakeInputStrip(this, kStripHeight);
@@ -66,13 +68,19 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
                                  QPageSize::A4, this);
     reportMemo_->setReadOnly(false);  // the user may edit the report before printing or saving
     reportMemo_->setGeometry(0, kStripHeight, 753, 565 - kStripHeight);
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setProperty("statusStrip", true);
+    statusLine_->setGeometry(6, 565, 741, kStatusHeight);
 
     PrepareSaveDialog(saveDialog_);
 
     connect(analyseButton_, &QPushButton::clicked, this, &NameDetailWindow::onAnalyseClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName()); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] {
+        const QString path = SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
+        if (!path.isEmpty()) statusLine_->setText(SavedText(path));
+    });
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 

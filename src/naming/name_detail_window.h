@@ -10,6 +10,7 @@
 
 #include "store/query.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -35,6 +36,7 @@ class NameDetailWindow : public QDialog {
     QPushButton* saveButton_;     // 保存
     QPushButton* exitButton_;     // 退出
     ui::ReportMemo* reportMemo_;
+    QLabel* statusLine_;
     QFileDialog saveDialog_;
 
   public slots:

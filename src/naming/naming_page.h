@@ -29,6 +29,21 @@ class NamingPage : public QWidget {
     // Writes the grid's header row; the main window calls it when it first shows.
     void WriteGridHeader();
 
+    // The owner row: what it holds, whether it is still untouched, and
+    // putting an owner into it.
+    calendar::BirthInput owner() const;
+    bool ownerIsBlank() const;
+    void setOwner(const calendar::BirthInput& owner);
+
+    // The company name as the page has it: prefix, the body of the current
+    // grid row (empty without one) and suffix, as typed.
+    struct NameParts {
+        std::string prefix;
+        std::string body;
+        std::string suffix;
+    };
+    NameParts nameParts() const;
+
     ui::OwnerPanel* owner_;
     QLineEdit* prefixEdit_;  // region prefix, 100 bytes
     std::array<QLineEdit*, 4>
@@ -53,15 +68,20 @@ class NamingPage : public QWidget {
     // The search texts of the page as they stand.
     SearchInput ReadSearchInput() const;
 
-    // Shows one page of the open search result (nothing without one).
+    // Shows one page of the open search result (nothing without one); its
+    // first row becomes the current one.
     void FillNameGrid();
+    // Sorts the page shown by a column: numbers by value; the same column
+    // again reverses the order.
+    void SortShownRows(int column);
     // Empties the data rows; the header row stays.
     void ClearNameGrid();
 
     // The header and the filled rows of the grid.
     std::vector<std::vector<std::string>> GridTable() const;
-    // Writes GridTable() as a workbook; false when the file cannot be written.
-    bool ExportGrid(const QString& path) const;
+    // Writes GridTable() as a workbook; false (and the reason) when the file
+    // cannot be written.
+    bool ExportGrid(const QString& path, std::string* reason = nullptr) const;
 
   public slots:
     // Enables the fixed-character edits up to the chosen name length; their
@@ -73,8 +93,13 @@ class NamingPage : public QWidget {
     void onExportClicked();    // 导出EXCEL
 
   private:
+    void ShowRows();
+
     ui::PageContext& context_;
     RowDraw rowDraw_ = DefaultRowDraw();
+    std::vector<GridRow> shownRows_;  // the page in the grid, in the order shown
+    int sortColumn_ = -1;             // the column last sorted by, -1 for result order
+    bool sortDescending_ = false;
     // The scored patterns read in the background while the user types; the
     // page waits for the thread when it goes.
     std::future<void> patternsRead_;

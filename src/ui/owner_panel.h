@@ -25,6 +25,11 @@ class OwnerPanel : public QWidget {
     // The row's texts exactly as typed or picked (nothing trimmed); the
     // calendar is the index of calendarBox_ (0 公历, 1 农历).
     calendar::BirthInput ReadBirthInput() const;
+    // True while the row is as the page first showed it: no name typed and
+    // every box at its first value.
+    bool IsBlank() const;
+    // Puts an owner into the row (as ReadBirthInput gives it).
+    void SetOwner(const calendar::BirthInput& owner);
 
     QLineEdit* surnameEdit_;
     QLineEdit* givenNameEdit_;

@@ -6,11 +6,14 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "../ui/test_support.h"
@@ -219,7 +222,122 @@ class NamingPageTest : public QObject {
         const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
         QVERIFY(sheet.contains(QStringLiteral("r=\"I38\"")));  // header + 37 rows, 9 columns
         QVERIFY(!sheet.contains(QStringLiteral("r=\"A39\"")));
+        // 编号, 总体笔画, 主体笔画, 行业笔画 and 总体评分 are numbers (no t="s"), the
+        // names and the header texts.
+        const auto cell = [&sheet](const QString& ref) {
+            const QRegularExpression pattern(QStringLiteral("<c r=\"%1\"[^>]*>").arg(ref));
+            return pattern.match(sheet).captured(0);
+        };
+        for (const char* ref : {"A2", "D2", "G2", "H2", "I2", "A38", "I38"})
+            QVERIFY2(!cell(ref).isEmpty() && !cell(ref).contains("t=\"s\""), ref);
+        for (const char* ref : {"A1", "I1", "B2", "C2", "E2", "F2"})
+            QVERIFY2(cell(ref).contains("t=\"s\""), ref);
+        QVERIFY(sheet.contains(QStringLiteral("<c r=\"A38\"><v>37</v></c>")));
         QVERIFY(!page.ExportGrid(dir_.filePath(QStringLiteral("no/such/folder/x.xlsx"))));
+    }
+
+    void firstRowIsCurrentAndHeaderClicksSortTheShownPage() {
+        MakeDataFolder(37);
+        ui::MainQueries queries;
+        queries.BindAll();
+        QFileDialog dialog;
+        ui::PageContext context{queries, dialog};
+        naming::NamingPage page(context, nullptr);
+        page.WriteGridHeader();
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        FillOwner(page);
+        page.suffixEdit_->setText(QStringLiteral("公司"));
+        page.searchButton_->click();
+        ui::StringGrid* grid = page.resultGrid_;
+        QCOMPARE(grid->Row(), 1);  // 查看详细 has a row without a click
+
+        // Clicks on the header: 编号 by value (37 before 9 when reversed, as
+        // a number), again reversed; then 企业名称 as text.
+        QHeaderView* header = grid->horizontalHeader();
+        const auto clickHeader = [&](int col) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(col) + 5, 5));
+        };
+        const auto column = [&](int col) {
+            QStringList cells;
+            for (int row = 1; row <= 37; ++row) cells << grid->Cell(col, row);
+            return cells;
+        };
+        QStringList numbers;
+        for (int k = 1; k <= 37; ++k) numbers << QString::number(k);
+        QCOMPARE(column(0), numbers);
+        clickHeader(0);
+        QCOMPARE(column(0), numbers);
+        clickHeader(0);
+        std::reverse(numbers.begin(), numbers.end());
+        QCOMPARE(column(0), numbers);
+        QCOMPARE(grid->Row(), 1);
+        clickHeader(1);
+        QStringList names = column(1);
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return a.toStdString() < b.toStdString();
+        });
+        QCOMPARE(names, sorted);
+        // Text order, not numbers: 天乙10 comes before 天乙2.
+        QVERIFY(names.indexOf(QStringLiteral("天乙10公司")) <
+                names.indexOf(QStringLiteral("天乙2公司")));
+        // Each row moved as a whole.
+        for (int row = 1; row <= 37; ++row)
+            QCOMPARE(grid->Cell(1, row), grid->Cell(4, row) + QStringLiteral("公司"));
+        QVERIFY(header->model()
+                    ->headerData(8, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("81数理")));
+    }
+
+    // On the real databases: the grid's 总体评分 of every row of a page equals
+    // the 综合评分 of the detail report of that row; 查看详细 without a click
+    // opens the first row.
+    void gridAndDetailReportAgreeOnTheScore() {
+        ui::MainQueries queries;
+        queries.BindAll();
+        QFileDialog dialog;
+        ui::PageContext context{queries, dialog};
+        naming::NamingPage page(context, nullptr);
+        page.WriteGridHeader();
+        FillOwner(page);
+        page.fixedCharEdits_[0]->clear();
+        page.prefixEdit_->setText(QStringLiteral("上海"));
+        page.suffixEdit_->setText(QStringLiteral("科技有限公司"));
+        page.onSearchClicked();
+        const auto scoreLine = [](const QStringList& lines) {
+            for (const QString& line : lines)
+                if (line.contains(QStringLiteral("综合评分："))) return line;
+            return QString();
+        };
+        int compared = 0;
+        for (int row = 1; row < page.resultGrid_->RowCount(); ++row) {
+            const QString body = page.resultGrid_->Cell(4, row);
+            if (body.isEmpty()) break;
+            auto window =
+                naming::CreateNameDetail(nullptr, "王", "小明", "男", "1980", "5", "20", "巳 10",
+                                         "30", "上海", body.toStdString(), "科技有限公司", 0);
+            window->show();  // writes the report at once
+            QCOMPARE(scoreLine(window->reportMemo_->Lines()),
+                     QStringLiteral("企业简称【%1】综合评分：%2分")
+                         .arg(body, page.resultGrid_->Cell(8, row)));
+            window->close();
+            ++compared;
+        }
+        QCOMPARE(compared, naming::kGridPageRows);
+
+        QString opened;
+        testing::ModalResponder responder([&](QWidget* modal) {
+            if (auto* detail = qobject_cast<naming::NameDetailWindow*>(modal)) {
+                opened = scoreLine(detail->reportMemo_->Lines());
+                detail->close();
+            }
+        });
+        page.detailButton_->click();
+        QCOMPARE(opened, QStringLiteral("企业简称【%1】综合评分：%2分")
+                             .arg(page.resultGrid_->Cell(4, 1), page.resultGrid_->Cell(8, 1)));
     }
 
     void detailWindowWritesTheAnalysisReport() {
