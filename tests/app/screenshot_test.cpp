@@ -4,18 +4,25 @@
 
 #include <sqlite3.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
+#include "../ui/test_support.h"
 #include "app/main_window.h"
 #include "naming/naming_page.h"
 #include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
+#include "ui/report_memo.h"
 #include "ui/string_grid.h"
 
 class ScreenshotTest : public QObject {
@@ -78,6 +85,64 @@ class ScreenshotTest : public QObject {
         QTest::qWait(300);
         const QImage shot = Grab(window, ShotPath(QStringLiteral("naming_result.png")));
         QCOMPARE(shot.size(), QSize(800, 590));
+    }
+
+    // What a user does: search, sort by 总体评分, 查看详细 without picking a
+    // row, then 生辰八字; each step kept as a picture.
+    void searchSortDetailAndBazi() {
+        velmora::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* page = window.findChild<velmora::naming::NamingPage*>();
+        auto edit = [page](const char* name) {
+            return page->findChild<QLineEdit*>(QString::fromLatin1(name));
+        };
+        velmora::testing::Type(edit("surnameEdit"), QStringLiteral("王"));
+        velmora::testing::Type(edit("givenNameEdit"), QStringLiteral("小明"));
+        page->findChild<QComboBox*>(QStringLiteral("monthBox"))
+            ->setCurrentText(QStringLiteral("5"));
+        page->findChild<QComboBox*>(QStringLiteral("dayBox"))->setCurrentText(QStringLiteral("20"));
+        page->findChild<QComboBox*>(QStringLiteral("hourBox"))
+            ->setCurrentText(QStringLiteral("巳 10"));
+        velmora::testing::Type(edit("prefixEdit"), QStringLiteral("上海"));
+        velmora::testing::Type(edit("suffixEdit"), QStringLiteral("科技有限公司"));
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("searchButton")),
+                          Qt::LeftButton);
+        auto* grid = page->findChild<velmora::ui::StringGrid*>();
+        QHeaderView* header = grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(8) + 10, 8));  // 总体评分
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_sorted.png")));
+        for (int row = 2; row < grid->RowCount() && !grid->Cell(8, row).isEmpty(); ++row)
+            QVERIFY(grid->Cell(8, row - 1).toInt() <= grid->Cell(8, row).toInt());
+
+        QString detailScore;
+        QTimer::singleShot(500, [&] {
+            auto* detail = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!detail) return;
+            Grab(*detail, ShotPath(QStringLiteral("session_detail.png")));
+            for (const QString& line : detail->findChild<velmora::ui::ReportMemo*>()->Lines())
+                if (line.contains(QStringLiteral("综合评分："))) detailScore = line;
+            detail->close();
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("detailButton")),
+                          Qt::LeftButton);
+        QCOMPARE(
+            detailScore,
+            QStringLiteral("企业简称【%1】综合评分：%2分").arg(grid->Cell(4, 1), grid->Cell(8, 1)));
+        qInfo("grid row 1: %s %s; detail: %s", qPrintable(grid->Cell(4, 1)),
+              qPrintable(grid->Cell(8, 1)), qPrintable(detailScore));
+
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("baziPageButton")),
+                          Qt::LeftButton);
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_bazi.png")));
+        auto* bazi = window.findChild<QWidget*>(QStringLiteral("baziPage"));
+        QCOMPARE(bazi->findChild<QLineEdit*>(QStringLiteral("surnameEdit"))->text(),
+                 QStringLiteral("王"));
+        QCOMPARE(bazi->findChild<QComboBox*>(QStringLiteral("hourBox"))->currentText(),
+                 QStringLiteral("巳 10"));
     }
 };
 
