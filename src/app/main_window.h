@@ -42,6 +42,16 @@ class MainWindow : public QWidget {
     ui::MainQueries& Queries() { return queries_; }
     QFileDialog& SaveDialog() { return *saveDialog_; }
 
+  public slots:
+    void onMinimizeClicked();  // minimise
+    void onCloseClicked();     // close sequence
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     QLabel* background_;                 // the background picture
     QWidget* titleStrip_;                // title strip: pressing it moves the window
     QToolButton* minimizeButton_;        // 最小化
@@ -56,7 +66,6 @@ class MainWindow : public QWidget {
     QStackedWidget* pageStack_;
     QFileDialog* saveDialog_;
     QLabel* statusStrip_;  // over the bottom strip of the picture: where a save went
-
     naming::NamingPage* namingPage_;
     naming::AnalysisPage* analysisPage_;
     bazi::BaziPage* baziPage_;
@@ -65,16 +74,6 @@ class MainWindow : public QWidget {
     tools::DreamPage* dreamPage_;
     tools::ToolsPage* toolsPage_;
 
-  public slots:
-    void onMinimizeClicked();  // minimise
-    void onCloseClicked();     // close sequence
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void StartUp();
     void OnFirstShow();
     void BuildFrame();

@@ -30,13 +30,13 @@ class BaziPage : public QWidget {
     // 分析: validates the owner row and writes the bazi report into reportMemo_.
     void onAnalyseClicked();
 
+  private:
     ui::OwnerPanel* owner_;
     QPushButton* analyseButton_;  // 分析
     QPushButton* printButton_;    // 打印
     QPushButton* saveButton_;     // 保存
     ui::ReportMemo* reportMemo_;
 
-  private:
     ui::PageContext& context_;
 };
 

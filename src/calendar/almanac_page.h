@@ -30,6 +30,7 @@ class AlmanacPage : public QWidget {
     // Shows the entry of the date in the boxes, as 查看 does.
     void ShowChosenDay();
 
+  private:
     QComboBox* yearBox_;
     QComboBox* monthBox_;
     QComboBox* dayBox_;
@@ -39,7 +40,6 @@ class AlmanacPage : public QWidget {
     ui::ReportMemo* entryMemo_;
     QPlainTextEdit* glossaryMemo_;  // glossary
 
-  private:
     ui::PageContext& context_;
 };
 

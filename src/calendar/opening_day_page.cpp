@@ -25,7 +25,7 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
     for (int i = 0; i < kPersons; ++i) {
         const int top = 7 + i * 27;
         const QString n = QString::number(i + 1);
-        BirthRow& row = Rows[i];
+        BirthRow& row = rows_[i];
         row.Use =
             MakeCheckBox(strip, QStringLiteral("personBox") + n,
                          i == 0 ? QStringLiteral("法人出生日期") : QStringLiteral("合伙人出生日期"),
@@ -97,7 +97,7 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
 }
 
 bool OpeningDayPage::ownerIsBlank() const {
-    const BirthRow& row = Rows[0];
+    const BirthRow& row = rows_[0];
     return row.Calendar->currentIndex() == 0 && row.Year->currentText() == QLatin1String("1980") &&
            row.Month->currentText() == QLatin1String("1") &&
            row.Day->currentText() == QLatin1String("1") &&
@@ -106,7 +106,7 @@ bool OpeningDayPage::ownerIsBlank() const {
 }
 
 void OpeningDayPage::setOwner(const BirthInput& owner) {
-    const BirthRow& row = Rows[0];
+    const BirthRow& row = rows_[0];
     row.Calendar->setCurrentIndex(owner.DateKind == 1 ? 1 : 0);
     row.Year->setCurrentText(QString::fromStdString(owner.YearText));
     row.Month->setCurrentText(QString::fromStdString(owner.MonthText));
@@ -118,7 +118,7 @@ void OpeningDayPage::setOwner(const BirthInput& owner) {
 void OpeningDayPage::onAnalyseClicked() {
     OpeningDayInput input;
     for (int i = 0; i < kPersons; ++i) {
-        const BirthRow& row = Rows[i];
+        const BirthRow& row = rows_[i];
         if (!row.Use->isChecked()) continue;
         OpeningDayPerson person;
         person.Role = i == 0 ? "法人" : "合伙人" + std::to_string(i);

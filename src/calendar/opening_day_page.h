@@ -26,31 +26,6 @@ class OpeningDayPage : public QWidget {
 
     OpeningDayPage(ui::PageContext& context, QWidget* parent);
 
-    // One birth-date row N (1 the owner, 2..5 the partners): personBoxN
-    // (whether the row counts), calendarBoxN (公历/农历) and the boxes
-    // yearBoxN, monthBoxN, dayBoxN, hourBoxN and minuteBoxN.
-    struct BirthRow {
-        QCheckBox* Use;
-        QComboBox* Calendar;
-        QComboBox* Year;
-        QComboBox* Month;
-        QComboBox* Day;
-        QComboBox* Hour;
-        QComboBox* Minute;
-    };
-    std::array<BirthRow, kPersons> Rows;
-
-    QCheckBox* avoidEastBox_;     // 煞东
-    QCheckBox* avoidSouthBox_;    // 煞南
-    QCheckBox* avoidWestBox_;     // 煞西
-    QCheckBox* avoidNorthBox_;    // 煞北
-    QPushButton* analyseButton_;  // 分析
-    QPushButton* saveButton_;     // 保存
-    QPushButton* printButton_;    // 打印
-    QPushButton* backButton_;     // 返回起名
-    ui::ReportMemo* reportMemo_;
-    QDateEdit* startDateEdit_;  // the days are looked for from the day after it
-
     // The owner's row (the first): whether it is untouched, and putting the
     // owner's calendar, date and time into it.
     bool ownerIsBlank() const;
@@ -64,6 +39,30 @@ class OpeningDayPage : public QWidget {
     void ReturnToNaming();
 
   private:
+    // One birth-date row N (1 the owner, 2..5 the partners): personBoxN
+    // (whether the row counts), calendarBoxN (公历/农历) and the boxes
+    // yearBoxN, monthBoxN, dayBoxN, hourBoxN and minuteBoxN.
+    struct BirthRow {
+        QCheckBox* Use;
+        QComboBox* Calendar;
+        QComboBox* Year;
+        QComboBox* Month;
+        QComboBox* Day;
+        QComboBox* Hour;
+        QComboBox* Minute;
+    };
+    std::array<BirthRow, kPersons> rows_;
+    QCheckBox* avoidEastBox_;     // 煞东
+    QCheckBox* avoidSouthBox_;    // 煞南
+    QCheckBox* avoidWestBox_;     // 煞西
+    QCheckBox* avoidNorthBox_;    // 煞北
+    QPushButton* analyseButton_;  // 分析
+    QPushButton* saveButton_;     // 保存
+    QPushButton* printButton_;    // 打印
+    QPushButton* backButton_;     // 返回起名
+    ui::ReportMemo* reportMemo_;
+    QDateEdit* startDateEdit_;  // the days are looked for from the day after it
+
     ui::PageContext& context_;
 };
 

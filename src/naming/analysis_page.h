@@ -36,6 +36,10 @@ class AnalysisPage : public QWidget {
     // 分析: validates the input and writes the report into reportMemo_.
     void onAnalyseClicked();
 
+  signals:
+    void ReturnToNaming();
+
+  private:
     ui::OwnerPanel* owner_;
     QLineEdit* prefixEdit_;       // region prefix, 100 bytes
     QLineEdit* mainBodyEdit_;     // short name (main body), 8 bytes
@@ -46,10 +50,6 @@ class AnalysisPage : public QWidget {
     QPushButton* backButton_;     // 返回起名
     ui::ReportMemo* reportMemo_;
 
-  signals:
-    void ReturnToNaming();
-
-  private:
     ui::PageContext& context_;
 };
 

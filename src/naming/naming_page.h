@@ -44,19 +44,6 @@ class NamingPage : public QWidget {
     };
     NameParts nameParts() const;
 
-    ui::OwnerPanel* owner_;
-    QLineEdit* prefixEdit_;  // region prefix, 100 bytes
-    std::array<QLineEdit*, 4>
-        fixedCharEdits_;           // characters fixed at positions 1 to 4, 2 bytes each
-    QComboBox* nameLengthBox_;     // 二字名 / 三字名 / 四字名
-    QLineEdit* suffixEdit_;        // industry suffix, 100 bytes
-    QPushButton* searchButton_;    // 马上起名
-    QPushButton* showMoreButton_;  // 继续显示
-    QPushButton* detailButton_;    // 查看详细
-    QPushButton* exportButton_;    // 导出EXCEL
-    ui::StringGrid* resultGrid_;
-    QTextEdit* baziScratchMemo_;  // hidden scratch buffer of the bazi report
-
     ui::PageContext& Context() { return context_; }
 
     // The state of the last search, read when a page is filled.
@@ -93,6 +80,19 @@ class NamingPage : public QWidget {
     void onExportClicked();    // 导出EXCEL
 
   private:
+    ui::OwnerPanel* owner_;
+    QLineEdit* prefixEdit_;  // region prefix, 100 bytes
+    std::array<QLineEdit*, 4>
+        fixedCharEdits_;           // characters fixed at positions 1 to 4, 2 bytes each
+    QComboBox* nameLengthBox_;     // 二字名 / 三字名 / 四字名
+    QLineEdit* suffixEdit_;        // industry suffix, 100 bytes
+    QPushButton* searchButton_;    // 马上起名
+    QPushButton* showMoreButton_;  // 继续显示
+    QPushButton* detailButton_;    // 查看详细
+    QPushButton* exportButton_;    // 导出EXCEL
+    ui::StringGrid* resultGrid_;
+    QTextEdit* baziScratchMemo_;  // hidden scratch buffer of the bazi report
+
     void ShowRows();
 
     ui::PageContext& context_;

@@ -18,10 +18,10 @@ class DreamPage : public QWidget {
 
     ui::PageContext& Context() { return context_; }
 
+  private:
     QTreeWidget* titleTree_;
     QPlainTextEdit* interpretationMemo_;
 
-  private:
     ui::PageContext& context_;
 };
 

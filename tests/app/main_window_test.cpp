@@ -27,6 +27,8 @@
 #include "ui/report_output.h"
 #include "ui/string_grid.h"
 
+using velmora::testing::Child;
+
 using velmora::app::MainWindow;
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
@@ -298,29 +300,33 @@ class MainWindowTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        velmora::calendar::OpeningDayPage& page = *window.openingDayPage_;
+        velmora::calendar::OpeningDayPage& page =
+            *Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage");
         QList<BoxSeen> seen;
         ModalResponder responder(
             [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
 
-        page.Rows[0].Use->setChecked(false);
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        Child<QCheckBox>(page, "personBox1")->setChecked(false);
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, QStringLiteral("请至少勾选一个出生日期!"));
-        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")->toPlainText().isEmpty());
 
-        page.Rows[0].Use->setChecked(true);
-        page.Rows[0].Day->setCurrentText(QStringLiteral("31"));
-        page.Rows[0].Month->setCurrentText(QStringLiteral("2"));
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);  // 1980-2-31: the guard's box
+        Child<QCheckBox>(page, "personBox1")->setChecked(true);
+        Child<QComboBox>(page, "dayBox1")->setCurrentText(QStringLiteral("31"));
+        Child<QComboBox>(page, "monthBox1")->setCurrentText(QStringLiteral("2"));
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"),
+                          Qt::LeftButton);  // 1980-2-31: the guard's box
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[1].icon, QMessageBox::Critical);
-        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")->toPlainText().isEmpty());
 
-        page.Rows[0].Month->setCurrentText(QStringLiteral("1"));
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        Child<QComboBox>(page, "monthBox1")->setCurrentText(QStringLiteral("1"));
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         QCOMPARE(seen.size(), 2);
-        QVERIFY(page.reportMemo_->toPlainText().startsWith(QStringLiteral("开张吉日推算\n")));
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("开张吉日推算\n")));
     }
 
     // The owner typed on one page comes to a page whose owner row is untouched,
@@ -395,9 +401,15 @@ class MainWindowTest : public QObject {
         QList<BoxSeen> seen;
         ModalResponder responder(
             [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
-        QTest::mouseClick(window.openingDayPage_->analyseButton_, Qt::LeftButton);
+        QTest::mouseClick(
+            Child<QPushButton>(Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"),
+                               "analyseButton"),
+            Qt::LeftButton);
         QVERIFY(seen.isEmpty());
-        const QString text = window.openingDayPage_->reportMemo_->toPlainText();
+        const QString text =
+            Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo")
+                ->toPlainText();
         // Every day listed lies after the start date.
         const QRegularExpression day(QStringLiteral("(\\d{4})-(\\d{2})-(\\d{2})"));
         int listed = 0;

@@ -26,6 +26,8 @@
 #include "ui/handler_guard.h"
 #include "ui/report_memo.h"
 
+using velmora::testing::Child;
+
 using velmora::app::MainWindow;
 using velmora::testing::ModalResponder;
 using velmora::ui::MemoSink;
@@ -122,10 +124,15 @@ class ReportOutputTest : public QObject {
         QFETCH(QString, written);
         QTemporaryDir folder;
         MainWindow window;
-        Fill(*window.openingDayPage_->reportMemo_, {"开业吉日：2026-12-18"});
+        Fill(*Child<velmora::ui::ReportMemo>(
+                 Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo"),
+             {"开业吉日：2026-12-18"});
         SaveAnswer answer{folder.path(), typed};
         ModalResponder responder(std::ref(answer));
-        QTest::mouseClick(window.openingDayPage_->saveButton_, Qt::LeftButton);  // 保存
+        QTest::mouseClick(
+            Child<QPushButton>(Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"),
+                               "saveButton"),
+            Qt::LeftButton);  // 保存
         QCOMPARE(answer.dialogs, 1);
         QCOMPARE(QFileInfo(answer.proposed).fileName(), QStringLiteral("开业吉日"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
@@ -238,14 +245,25 @@ class ReportOutputTest : public QObject {
         ReportMemo* memo = nullptr;
         QPushButton* print = nullptr;
         if (page == "analysisPage")
-            memo = window.analysisPage_->reportMemo_, print = window.analysisPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::naming::AnalysisPage>(window, "analysisPage"), "reportMemo"),
+            print = Child<QPushButton>(Child<velmora::naming::AnalysisPage>(window, "analysisPage"),
+                                       "printButton");
         if (page == "baziPage")
-            memo = window.baziPage_->reportMemo_, print = window.baziPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::bazi::BaziPage>(window, "baziPage"), "reportMemo"),
+            print = Child<QPushButton>(Child<velmora::bazi::BaziPage>(window, "baziPage"),
+                                       "printButton");
         if (page == "almanacPage")
-            memo = window.almanacPage_->entryMemo_, print = window.almanacPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::AlmanacPage>(window, "almanacPage"), "entryMemo"),
+            print = Child<QPushButton>(Child<velmora::calendar::AlmanacPage>(window, "almanacPage"),
+                                       "printButton");
         if (page == "openingDayPage")
-            memo = window.openingDayPage_->reportMemo_,
-            print = window.openingDayPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo"),
+            print = Child<QPushButton>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "printButton");
         QVERIFY(memo && print);
 
         QTemporaryDir folder;
