@@ -60,8 +60,8 @@ void BaziPage::onAnalyseClicked() {
         WriteBaziReport(owner_->ReadBirthInput(), sink, CivilFromDate(Today()).year);
     if (problem) {
         ShowMsg(QString::fromStdString(problem->Message), this);
-        if (problem->Focus == InputFocus::Surname) owner_->surnameEdit_->setFocus();
-        if (problem->Focus == InputFocus::GivenName) owner_->givenNameEdit_->setFocus();
+        if (problem->Focus == InputFocus::Surname) owner_->FocusSurname();
+        if (problem->Focus == InputFocus::GivenName) owner_->FocusGivenName();
         return;
     }
     reportMemo_->moveCursor(QTextCursor::Start);

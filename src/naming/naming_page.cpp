@@ -139,7 +139,7 @@ void NamingPage::onSearchClicked() {
     if (!message.empty()) {
         if (!CheckOwnerInput(input.birth).empty()) {
             ShowMsg(QString::fromStdString(message), this);
-            if (message == kSurnameMissing) owner_->surnameEdit_->setFocus();
+            if (message == kSurnameMissing) owner_->FocusSurname();
         } else {
             QMessageBox::information(this, QStringLiteral("信息提示"),
                                      QString::fromStdString(message), QMessageBox::Ok);

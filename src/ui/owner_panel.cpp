@@ -59,15 +59,37 @@ bool OwnerPanel::IsBlank() const {
 }
 
 void OwnerPanel::SetOwner(const calendar::BirthInput& owner) {
+    // An item of the list is picked as such, other text typed in.
+    const auto put = [](QComboBox* box, const std::string& text) {
+        const int index = box->findText(QString::fromStdString(text));
+        if (index >= 0)
+            box->setCurrentIndex(index);
+        else
+            box->setCurrentText(QString::fromStdString(text));
+    };
     surnameEdit_->setText(QString::fromStdString(owner.Surname));
     givenNameEdit_->setText(QString::fromStdString(owner.GivenName));
-    sexBox_->setCurrentText(QString::fromStdString(owner.SexText));
+    put(sexBox_, owner.SexText);
     calendarBox_->setCurrentIndex(owner.DateKind == 1 ? 1 : 0);
-    yearBox_->setCurrentText(QString::fromStdString(owner.YearText));
-    monthBox_->setCurrentText(QString::fromStdString(owner.MonthText));
-    dayBox_->setCurrentText(QString::fromStdString(owner.DayText));
-    hourBox_->setCurrentText(QString::fromStdString(owner.HourText));
-    minuteBox_->setCurrentText(QString::fromStdString(owner.MinuteText));
+    put(yearBox_, owner.YearText);
+    put(monthBox_, owner.MonthText);
+    put(dayBox_, owner.DayText);
+    put(hourBox_, owner.HourText);
+    put(minuteBox_, owner.MinuteText);
+}
+
+void OwnerPanel::FocusSurname() { surnameEdit_->setFocus(); }
+
+void OwnerPanel::FocusGivenName() { givenNameEdit_->setFocus(); }
+
+void OwnerPanel::AcceptTypedSexAndCalendar() {
+    sexBox_->setEditable(true);
+    calendarBox_->setEditable(true);
+}
+
+bool OwnerPanel::SolarPicked() const {
+    return calendarBox_->currentIndex() == 0 &&
+           calendarBox_->currentText() == calendarBox_->itemText(0);
 }
 
 calendar::BirthInput OwnerPanel::ReadBirthInput() const {

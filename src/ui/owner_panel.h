@@ -31,6 +31,14 @@ class OwnerPanel : public QWidget {
     // Puts an owner into the row (as ReadBirthInput gives it).
     void SetOwner(const calendar::BirthInput& owner);
 
+    void FocusSurname();
+    void FocusGivenName();
+    // Lets sex and calendar take typed text as well as a pick.
+    void AcceptTypedSexAndCalendar();
+    // True while the calendar box shows its item 公历 itself (typed text is not).
+    bool SolarPicked() const;
+
+  private:
     QLineEdit* surnameEdit_;
     QLineEdit* givenNameEdit_;
     QComboBox* sexBox_;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
 
@@ -121,8 +122,11 @@ class ScreenshotTest : public QObject {
         QTimer::singleShot(500, [&] {
             auto* detail = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!detail) return;
+            auto* memo = detail->findChild<velmora::ui::ReportMemo*>();
+            memo->moveCursor(QTextCursor::End);  // the score is the report's end
+            QApplication::processEvents();
             Grab(*detail, ShotPath(QStringLiteral("session_detail.png")));
-            for (const QString& line : detail->findChild<velmora::ui::ReportMemo*>()->Lines())
+            for (const QString& line : memo->Lines())
                 if (line.contains(QStringLiteral("综合评分："))) detailScore = line;
             detail->close();
         });
@@ -143,6 +147,15 @@ class ScreenshotTest : public QObject {
                  QStringLiteral("王"));
         QCOMPARE(bazi->findChild<QComboBox*>(QStringLiteral("hourBox"))->currentText(),
                  QStringLiteral("巳 10"));
+
+        // The opening-day page takes the owner's date; its partner rows wait unticked.
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("openingDayPageButton")),
+                          Qt::LeftButton);
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_opening_day.png")));
+        auto* opening = window.findChild<QWidget*>(QStringLiteral("openingDayPage"));
+        QCOMPARE(opening->findChild<QComboBox*>(QStringLiteral("dayBox1"))->currentText(),
+                 QStringLiteral("20"));
     }
 };
 
