@@ -16,6 +16,15 @@
 
 namespace {
 
+template <class T>
+T* Child(const QWidget& page, const char* name) {
+    return page.findChild<T*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+namespace {
+
 using namespace velmora;
 
 void BM_PressSearch(benchmark::State& state) {
@@ -27,16 +36,22 @@ void BM_PressSearch(benchmark::State& state) {
     QFileDialog dialog;
     ui::PageContext context{queries, dialog};
     naming::NamingPage page(context, nullptr);
-    page.owner_->surnameEdit_->setText(QStringLiteral("王"));
-    page.owner_->yearBox_->setCurrentText(filtered ? QStringLiteral("1985") : QStringLiteral("1990"));
-    page.owner_->monthBox_->setCurrentText(filtered ? QStringLiteral("6") : QStringLiteral("3"));
-    page.owner_->dayBox_->setCurrentText(filtered ? QStringLiteral("12") : QStringLiteral("15"));
-    page.owner_->hourBox_->setCurrentText(filtered ? QStringLiteral("巳 10") : QStringLiteral("子 0"));
-    page.owner_->minuteBox_->setCurrentText(QStringLiteral("0"));
-    page.prefixEdit_->setText(QStringLiteral("上海"));
-    page.suffixEdit_->setText(QStringLiteral("科技有限公司"));
-    page.nameLengthBox_->setCurrentIndex(length - 2);
-    QLineEdit* edits[] = {page.fixedCharEdits_[0], page.fixedCharEdits_[1], page.fixedCharEdits_[2], page.fixedCharEdits_[3]};
+    Child<QLineEdit>(page, "surnameEdit")->setText(QStringLiteral("王"));
+    Child<QComboBox>(page, "yearBox")
+        ->setCurrentText(filtered ? QStringLiteral("1985") : QStringLiteral("1990"));
+    Child<QComboBox>(page, "monthBox")
+        ->setCurrentText(filtered ? QStringLiteral("6") : QStringLiteral("3"));
+    Child<QComboBox>(page, "dayBox")
+        ->setCurrentText(filtered ? QStringLiteral("12") : QStringLiteral("15"));
+    Child<QComboBox>(page, "hourBox")
+        ->setCurrentText(filtered ? QStringLiteral("巳 10") : QStringLiteral("子 0"));
+    Child<QComboBox>(page, "minuteBox")->setCurrentText(QStringLiteral("0"));
+    Child<QLineEdit>(page, "prefixEdit")->setText(QStringLiteral("上海"));
+    Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("科技有限公司"));
+    Child<QComboBox>(page, "nameLengthBox")->setCurrentIndex(length - 2);
+    QLineEdit* edits[] = {
+        Child<QLineEdit>(page, "fixedCharEdit1"), Child<QLineEdit>(page, "fixedCharEdit2"),
+        Child<QLineEdit>(page, "fixedCharEdit3"), Child<QLineEdit>(page, "fixedCharEdit4")};
     const QString chars[] = {QStringLiteral("天"), QStringLiteral("华"), QStringLiteral("明"),
                              QStringLiteral("达")};
     for (int k = 0; k < 4; ++k) edits[k]->setText(fixedBits & (1 << k) ? chars[k] : QString());

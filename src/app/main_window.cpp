@@ -71,26 +71,23 @@ QTableWidget[resultGrid="true"] { gridline-color: #d4dde8; selection-background-
 QHeaderView::section { background: #e8eef6; border: none; border-right: 1px solid #c9d4e2;
     border-bottom: 1px solid #c9d4e2; color: #1f3d63; font-weight: bold; }
 QGroupBox { font-weight: bold; color: #1f3d63; }
+QLabel[statusStrip="true"] { color: #7a3b12; background: transparent; }
 )";
 
 struct ToolbarButton {
-    QToolButton* MainWindow::*member;
     const char* name;
     int left;
     const char* hint;
 };
 
 constexpr ToolbarButton kToolbar[] = {
-    {&MainWindow::namingPageButton_, "namingPageButton", 7,
-     "公司起名、商品起名、品牌起名等都可以操作"},
-    {&MainWindow::analysisPageButton_, "analysisPageButton", 89,
-     "公司起名、商品起名、品牌起名等名字详细分析及评分"},
-    {&MainWindow::baziPageButton_, "baziPageButton", 171, "法人生辰八字详细分析"},
-    {&MainWindow::openingDayPageButton_, "openingDayPageButton", 253,
-     "支持法人和合伙人共同推算开业日期"},
-    {&MainWindow::almanacPageButton_, "almanacPageButton", 334, "本日黄历 也可以选其他日期查看"},
-    {&MainWindow::dreamPageButton_, "dreamPageButton", 416, "周公解梦"},
-    {&MainWindow::toolsPageButton_, "toolsPageButton", 498, "各类吉日、数字吉祥等功能"},
+    {"namingPageButton", 7, "公司起名、商品起名、品牌起名等都可以操作"},
+    {"analysisPageButton", 89, "公司起名、商品起名、品牌起名等名字详细分析及评分"},
+    {"baziPageButton", 171, "法人生辰八字详细分析"},
+    {"openingDayPageButton", 253, "支持法人和合伙人共同推算开业日期"},
+    {"almanacPageButton", 334, "本日黄历 也可以选其他日期查看"},
+    {"dreamPageButton", 416, "周公解梦"},
+    {"toolsPageButton", 498, "各类吉日、数字吉祥等功能"},
 };
 
 QToolButton* MakeClickArea(QWidget* parent, const QString& name, const QRect& area,
@@ -147,15 +144,29 @@ void MainWindow::BuildFrame() {
     connect(minimizeButton_, &QToolButton::clicked, this, &MainWindow::onMinimizeClicked);
     connect(closeButton_, &QToolButton::clicked, this, &MainWindow::onCloseClicked);
 
-    for (const ToolbarButton& entry : kToolbar) {
+    QToolButton** toolbar[] = {&namingPageButton_,     &analysisPageButton_, &baziPageButton_,
+                               &openingDayPageButton_, &almanacPageButton_,  &dreamPageButton_,
+                               &toolsPageButton_};
+    static_assert(std::size(toolbar) == std::size(kToolbar));
+    for (size_t k = 0; k < std::size(kToolbar); ++k) {
+        const ToolbarButton& entry = kToolbar[k];
         QToolButton* button =
             MakeClickArea(this, QString::fromLatin1(entry.name), QRect(entry.left, 24, 75, 76),
                           QString::fromUtf8(entry.hint));
         // The button of the active page keeps a light mark, so the user sees where he is.
         button->setProperty("toolbar", true);
         button->setCheckable(true);
-        this->*entry.member = button;
+        *toolbar[k] = button;
     }
+
+    statusStrip_ = new QLabel(this);
+    statusStrip_->setObjectName(QStringLiteral("statusStrip"));
+    statusStrip_->setProperty("statusStrip", true);
+    statusStrip_->setGeometry(296, 568, 350, 18);
+    context_.showStatus = [this](const QString& text) {
+        statusStrip_->setText(text);
+        statusStrip_->setToolTip(text);
+    };
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pagePanel"));
@@ -228,7 +239,31 @@ void MainWindow::StartUp() {
 
 void MainWindow::OnFirstShow() { namingPage_->WriteGridHeader(); }
 
+void MainWindow::RememberOwner(QWidget* page) {
+    if (page == namingPage_ && !namingPage_->ownerIsBlank()) lastOwner_ = namingPage_->owner();
+    if (page == analysisPage_ && !analysisPage_->ownerIsBlank())
+        lastOwner_ = analysisPage_->owner();
+    if (page == baziPage_ && !baziPage_->ownerIsBlank()) lastOwner_ = baziPage_->owner();
+}
+
+void MainWindow::CarryOwnerTo(QWidget* page) {
+    if (page == analysisPage_) {
+        const naming::NamingPage::NameParts parts = namingPage_->nameParts();
+        analysisPage_->fillEmptyNameParts(parts.prefix, parts.body, parts.suffix);
+    }
+    if (!lastOwner_) return;
+    if (page == namingPage_ && namingPage_->ownerIsBlank()) namingPage_->setOwner(*lastOwner_);
+    if (page == analysisPage_ && analysisPage_->ownerIsBlank())
+        analysisPage_->setOwner(*lastOwner_);
+    if (page == baziPage_ && baziPage_->ownerIsBlank()) baziPage_->setOwner(*lastOwner_);
+    if (page == openingDayPage_ && openingDayPage_->ownerIsBlank())
+        openingDayPage_->setOwner(*lastOwner_);
+}
+
 void MainWindow::ShowPage(QWidget* page) {
+    // The owner typed on one page comes along to a page whose owner row is still untouched.
+    RememberOwner(pageStack_->currentWidget());
+    CarryOwnerTo(page);
     pageStack_->setCurrentWidget(page);
     const std::pair<QWidget*, QToolButton*> owners[] = {
         {namingPage_, namingPageButton_},   {analysisPage_, analysisPageButton_},

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
+#include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
 
 class QFileDialog;
@@ -40,6 +42,16 @@ class MainWindow : public QWidget {
     ui::MainQueries& Queries() { return queries_; }
     QFileDialog& SaveDialog() { return *saveDialog_; }
 
+  public slots:
+    void onMinimizeClicked();  // minimise
+    void onCloseClicked();     // close sequence
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     QLabel* background_;                 // the background picture
     QWidget* titleStrip_;                // title strip: pressing it moves the window
     QToolButton* minimizeButton_;        // 最小化
@@ -53,7 +65,7 @@ class MainWindow : public QWidget {
     QToolButton* toolsPageButton_;       // 其他功能
     QStackedWidget* pageStack_;
     QFileDialog* saveDialog_;
-
+    QLabel* statusStrip_;  // over the bottom strip of the picture: where a save went
     naming::NamingPage* namingPage_;
     naming::AnalysisPage* analysisPage_;
     bazi::BaziPage* baziPage_;
@@ -62,26 +74,19 @@ class MainWindow : public QWidget {
     tools::DreamPage* dreamPage_;
     tools::ToolsPage* toolsPage_;
 
-  public slots:
-    void onMinimizeClicked();  // minimise
-    void onCloseClicked();     // close sequence
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void StartUp();
     void OnFirstShow();
     void BuildFrame();
     void BuildPages();
     void WireToolWindows();
     void ShowPage(QWidget* page);
+    void RememberOwner(QWidget* page);
+    void CarryOwnerTo(QWidget* page);
 
     ui::MainQueries queries_;
     ui::PageContext context_;
     bool shown_once_ = false;
+    std::optional<calendar::BirthInput> lastOwner_;  // the owner last typed on a page
 };
 
 }  // namespace velmora::app

@@ -44,10 +44,15 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
 
     connect(analyseButton_, &QPushButton::clicked, this, &BaziPage::onAnalyseClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] {
-        SaveReportMemo(*reportMemo_, context_.saveDialog, reportMemo_->ReportName());
-    });
+    connect(saveButton_, &QPushButton::clicked, this,
+            [this] { SaveReportMemo(*reportMemo_, context_); });
 }
+
+calendar::BirthInput BaziPage::owner() const { return owner_->ReadBirthInput(); }
+
+bool BaziPage::ownerIsBlank() const { return owner_->IsBlank(); }
+
+void BaziPage::setOwner(const calendar::BirthInput& owner) { owner_->SetOwner(owner); }
 
 void BaziPage::onAnalyseClicked() {
     MemoSink sink(*reportMemo_);
@@ -55,8 +60,8 @@ void BaziPage::onAnalyseClicked() {
         WriteBaziReport(owner_->ReadBirthInput(), sink, CivilFromDate(Today()).year);
     if (problem) {
         ShowMsg(QString::fromStdString(problem->Message), this);
-        if (problem->Focus == InputFocus::Surname) owner_->surnameEdit_->setFocus();
-        if (problem->Focus == InputFocus::GivenName) owner_->givenNameEdit_->setFocus();
+        if (problem->Focus == InputFocus::Surname) owner_->FocusSurname();
+        if (problem->Focus == InputFocus::GivenName) owner_->FocusGivenName();
         return;
     }
     reportMemo_->moveCursor(QTextCursor::Start);

@@ -79,7 +79,8 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     v.Age = nowYear - birth.year;
     const std::string iso = FormatDate(v.Birth);  // yyyy-MM-dd
     v.BirthLine = "您出生公历：" + iso.substr(0, 4) + "年" + iso.substr(5, 2) + "月" +
-                  iso.substr(8, 2) + "日" + std::to_string(v.Hour) + "点" + input.MinuteText + "分";
+                  iso.substr(8, 2) + "日" + (v.Hour < 10 ? "0" : "") + std::to_string(v.Hour) +
+                  "点" + input.MinuteText + "分";
     return v;
 }
 

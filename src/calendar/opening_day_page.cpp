@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QFrame>
 #include <QPushButton>
 
@@ -23,7 +25,7 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
     for (int i = 0; i < kPersons; ++i) {
         const int top = 7 + i * 27;
         const QString n = QString::number(i + 1);
-        BirthRow& row = Rows[i];
+        BirthRow& row = rows_[i];
         row.Use =
             MakeCheckBox(strip, QStringLiteral("personBox") + n,
                          i == 0 ? QStringLiteral("法人出生日期") : QStringLiteral("合伙人出生日期"),
@@ -47,6 +49,13 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
         row.Minute = MakeCombo(strip, QStringLiteral("minuteBox") + n, NumberItems(0, 59),
                                QStringLiteral("0"), true, 448, top, 44);
         MakeLabel(strip, QStringLiteral("分"), 494, top, 13);
+        // A row counts only while ticked; its boxes say so by their state.
+        for (QWidget* box : {static_cast<QWidget*>(row.Calendar), static_cast<QWidget*>(row.Year),
+                             static_cast<QWidget*>(row.Month), static_cast<QWidget*>(row.Day),
+                             static_cast<QWidget*>(row.Hour), static_cast<QWidget*>(row.Minute)}) {
+            box->setEnabled(row.Use->isChecked());
+            connect(row.Use, &QCheckBox::toggled, box, &QWidget::setEnabled);
+        }
     }
 
     MakeCaptionPlate(strip, QStringLiteral("避开煞方"), 528, 7, 144);
@@ -58,8 +67,14 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
         MakeCheckBox(strip, QStringLiteral("avoidWestBox"), QStringLiteral("煞西"), 536, 63, 64);
     avoidNorthBox_ =
         MakeCheckBox(strip, QStringLiteral("avoidNorthBox"), QStringLiteral("煞北"), 606, 63, 64);
-    MakeNote(strip, QStringLiteral("勾选店铺大门"), 536, 90, 140);
-    MakeNote(strip, QStringLiteral("须回避的方位"), 536, 114, 140);
+    MakeNote(strip, QStringLiteral("勾选大门须回避的方位"), 536, 90, 140);
+    MakeLabel(strip, QStringLiteral("起算"), 536, 116, 28);
+    startDateEdit_ = new QDateEdit(QDate::currentDate(), strip);
+    startDateEdit_->setObjectName(QStringLiteral("startDateEdit"));
+    startDateEdit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    startDateEdit_->setCalendarPopup(true);
+    startDateEdit_->setToolTip(QStringLiteral("从这一天的次日起推算吉日"));
+    startDateEdit_->setGeometry(566, 114, 106, 21);
 
     analyseButton_ =
         MakeButton(strip, QStringLiteral("analyseButton"), QStringLiteral("分析"), 692, 7);
@@ -76,16 +91,34 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
 
     connect(analyseButton_, &QPushButton::clicked, this, &OpeningDayPage::onAnalyseClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] {
-        SaveReportMemo(*reportMemo_, context_.saveDialog, reportMemo_->ReportName());
-    });
+    connect(saveButton_, &QPushButton::clicked, this,
+            [this] { SaveReportMemo(*reportMemo_, context_); });
     connect(backButton_, &QPushButton::clicked, this, &OpeningDayPage::ReturnToNaming);
+}
+
+bool OpeningDayPage::ownerIsBlank() const {
+    const BirthRow& row = rows_[0];
+    return row.Calendar->currentIndex() == 0 && row.Year->currentText() == QLatin1String("1980") &&
+           row.Month->currentText() == QLatin1String("1") &&
+           row.Day->currentText() == QLatin1String("1") &&
+           row.Hour->currentText() == QStringLiteral("子 0") &&
+           row.Minute->currentText() == QLatin1String("0");
+}
+
+void OpeningDayPage::setOwner(const BirthInput& owner) {
+    const BirthRow& row = rows_[0];
+    row.Calendar->setCurrentIndex(owner.DateKind == 1 ? 1 : 0);
+    row.Year->setCurrentText(QString::fromStdString(owner.YearText));
+    row.Month->setCurrentText(QString::fromStdString(owner.MonthText));
+    row.Day->setCurrentText(QString::fromStdString(owner.DayText));
+    row.Hour->setCurrentText(QString::fromStdString(owner.HourText));
+    row.Minute->setCurrentText(QString::fromStdString(owner.MinuteText));
 }
 
 void OpeningDayPage::onAnalyseClicked() {
     OpeningDayInput input;
     for (int i = 0; i < kPersons; ++i) {
-        const BirthRow& row = Rows[i];
+        const BirthRow& row = rows_[i];
         if (!row.Use->isChecked()) continue;
         OpeningDayPerson person;
         person.Role = i == 0 ? "法人" : "合伙人" + std::to_string(i);
@@ -106,8 +139,10 @@ void OpeningDayPage::onAnalyseClicked() {
         ShowMsg(QString::fromStdString(problem), window());
         return;
     }
+    const QDate start = startDateEdit_->date();
     MemoSink sink(*reportMemo_);
-    WriteOpeningDays(input, Today() + 1, sink);  // from tomorrow on
+    // From the day after the start date on (tomorrow, as long as the box shows today).
+    WriteOpeningDays(input, MakeDateValue(start.year(), start.month(), start.day()) + 1, sink);
 }
 
 }  // namespace velmora::calendar

@@ -5,10 +5,12 @@
 #include <QWidget>
 #include <array>
 
+#include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
 
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QPushButton;
 
 namespace velmora::ui {
@@ -24,6 +26,19 @@ class OpeningDayPage : public QWidget {
 
     OpeningDayPage(ui::PageContext& context, QWidget* parent);
 
+    // The owner's row (the first): whether it is untouched, and putting the
+    // owner's calendar, date and time into it.
+    bool ownerIsBlank() const;
+    void setOwner(const BirthInput& owner);
+
+  public slots:
+    // Lists the coming days fit for opening, for the checked birth dates.
+    void onAnalyseClicked();
+
+  signals:
+    void ReturnToNaming();
+
+  private:
     // One birth-date row N (1 the owner, 2..5 the partners): personBoxN
     // (whether the row counts), calendarBoxN (公历/农历) and the boxes
     // yearBoxN, monthBoxN, dayBoxN, hourBoxN and minuteBoxN.
@@ -36,8 +51,7 @@ class OpeningDayPage : public QWidget {
         QComboBox* Hour;
         QComboBox* Minute;
     };
-    std::array<BirthRow, kPersons> Rows;
-
+    std::array<BirthRow, kPersons> rows_;
     QCheckBox* avoidEastBox_;     // 煞东
     QCheckBox* avoidSouthBox_;    // 煞南
     QCheckBox* avoidWestBox_;     // 煞西
@@ -47,15 +61,8 @@ class OpeningDayPage : public QWidget {
     QPushButton* printButton_;    // 打印
     QPushButton* backButton_;     // 返回起名
     ui::ReportMemo* reportMemo_;
+    QDateEdit* startDateEdit_;  // the days are looked for from the day after it
 
-  public slots:
-    // Lists the coming days fit for opening, for the checked birth dates.
-    void onAnalyseClicked();
-
-  signals:
-    void ReturnToNaming();
-
-  private:
     ui::PageContext& context_;
 };
 

@@ -57,10 +57,23 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
 
     connect(analyseButton_, &QPushButton::clicked, this, &AnalysisPage::onAnalyseClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] {
-        SaveReportMemo(*reportMemo_, context_.saveDialog, reportMemo_->ReportName());
-    });
+    connect(saveButton_, &QPushButton::clicked, this,
+            [this] { SaveReportMemo(*reportMemo_, context_); });
     connect(backButton_, &QPushButton::clicked, this, &AnalysisPage::ReturnToNaming);
+}
+
+calendar::BirthInput AnalysisPage::owner() const { return owner_->ReadBirthInput(); }
+
+bool AnalysisPage::ownerIsBlank() const { return owner_->IsBlank(); }
+
+void AnalysisPage::setOwner(const calendar::BirthInput& owner) { owner_->SetOwner(owner); }
+
+void AnalysisPage::fillEmptyNameParts(const std::string& prefix, const std::string& body,
+                                      const std::string& suffix) {
+    const std::pair<QLineEdit*, const std::string*> parts[] = {
+        {prefixEdit_, &prefix}, {mainBodyEdit_, &body}, {suffixEdit_, &suffix}};
+    for (const auto& [edit, text] : parts)
+        if (edit->text().isEmpty()) edit->setText(QString::fromStdString(*text));
 }
 
 void AnalysisPage::onAnalyseClicked() {

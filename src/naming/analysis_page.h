@@ -3,7 +3,9 @@
 // parts of the company name, and the report memo.
 
 #include <QWidget>
+#include <string>
 
+#include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
 
 class QLineEdit;
@@ -22,9 +24,22 @@ class AnalysisPage : public QWidget {
     AnalysisPage(ui::PageContext& context, QWidget* parent);
 
     ui::PageContext& Context() { return context_; }
+
+    // The owner row: what it holds, whether it is still untouched, and
+    // putting an owner into it.
+    calendar::BirthInput owner() const;
+    bool ownerIsBlank() const;
+    void setOwner(const calendar::BirthInput& owner);
+    // Fills the prefix, short-name and suffix edits that are still empty.
+    void fillEmptyNameParts(const std::string& prefix, const std::string& body,
+                            const std::string& suffix);
     // 分析: validates the input and writes the report into reportMemo_.
     void onAnalyseClicked();
 
+  signals:
+    void ReturnToNaming();
+
+  private:
     ui::OwnerPanel* owner_;
     QLineEdit* prefixEdit_;       // region prefix, 100 bytes
     QLineEdit* mainBodyEdit_;     // short name (main body), 8 bytes
@@ -35,10 +50,6 @@ class AnalysisPage : public QWidget {
     QPushButton* backButton_;     // 返回起名
     ui::ReportMemo* reportMemo_;
 
-  signals:
-    void ReturnToNaming();
-
-  private:
     ui::PageContext& context_;
 };
 

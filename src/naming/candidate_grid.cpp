@@ -1,6 +1,7 @@
 #include "naming/candidate_grid.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <random>
 
@@ -16,11 +17,23 @@ int NameBonus(int total) {
     return 2;
 }
 
+void SortGridRows(std::vector<GridRow>& rows, int column, bool descending) {
+    const bool numbers = kNumberColumns.at(column);
+    std::stable_sort(rows.begin(), rows.end(), [&](const GridRow& a, const GridRow& b) {
+        const GridRow& first = descending ? b : a;
+        const GridRow& second = descending ? a : b;
+        if (numbers) {
+            constexpr long long kBlank = std::numeric_limits<long long>::min();
+            return ParseInteger(first[column]).value_or(kBlank) <
+                   ParseInteger(second[column]).value_or(kBlank);
+        }
+        return first[column] < second[column];
+    });
+}
+
 RowDraw DefaultRowDraw() {
     auto engine = std::make_shared<std::mt19937>(std::random_device{}());
-    return [engine](int count) {
-        return std::uniform_int_distribution<int>(1, count)(*engine);
-    };
+    return [engine](int count) { return std::uniform_int_distribution<int>(1, count)(*engine); };
 }
 
 std::vector<GridRow> BuildNamePage(store::Query& result, const SearchState& state,

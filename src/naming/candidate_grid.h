@@ -28,6 +28,15 @@ inline constexpr int kGridPageRows = 100;
 inline constexpr int kGridColumns = 9;
 using GridRow = std::array<std::string, kGridColumns>;
 
+// Columns that hold whole numbers: 编号, 总体笔画, 主体笔画, 行业笔画, 总体评分.
+inline constexpr std::array<bool, kGridColumns> kNumberColumns = {true,  false, false, true, false,
+                                                                  false, true,  true,  true};
+static_assert(kNumberColumns[0] && kNumberColumns[3] && kNumberColumns[8]);
+
+// Sorts the rows of a page by one column, numbers by value, texts by their
+// bytes; rows that compare equal keep their order.
+void SortGridRows(std::vector<GridRow>& rows, int column, bool descending);
+
 // Draws a result row uniformly from 1..count.
 using RowDraw = std::function<int(int count)>;
 RowDraw DefaultRowDraw();

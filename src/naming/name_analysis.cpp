@@ -75,10 +75,10 @@ std::optional<InputProblem> ValidateNameAnalysis(const NameAnalysisInput& input)
     return std::nullopt;
 }
 
-int NameTotalScore(store::Query& strokes, const std::string& mainBody) {
+int NameTotalScore(store::Query& strokes, const std::string& mainBody, int affixStrokes) {
     const std::vector<std::string> chars = SplitChars(Trim(mainBody));
     std::vector<int> counts;
-    int total = 0;
+    int total = affixStrokes;
     for (const std::string& c : chars) {
         counts.push_back(numerology::GetStrokeCount(strokes, c));
         total += counts.back();
@@ -176,8 +176,11 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
     sink.AppendLine("");
     sink.AppendLine(kNameSection);
     sink.AppendLine("");
+    // Suffix before prefix, as the search counts the affixes.
+    const std::string affixes = Trim(input.Suffix) + Trim(input.Prefix);
+    const int affixStrokes = affixes.empty() ? 0 : numerology::GetStrokeCount(strokes, affixes);
     sink.AppendLine("企业简称【" + Trim(input.MainBody) + "】综合评分：" +
-                    std::to_string(NameTotalScore(strokes, input.MainBody)) + "分");
+                    std::to_string(NameTotalScore(strokes, input.MainBody, affixStrokes)) + "分");
     sink.AppendLine("");
     sink.AppendLine("建议：如本名称符合法人命理将更佳，祝您企业步步高升，生意红火！");
     return std::nullopt;

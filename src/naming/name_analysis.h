@@ -22,11 +22,13 @@ struct NameAnalysisInput {
 // The first failing check, in the order of the page's messages.
 std::optional<bazi::InputProblem> ValidateNameAnalysis(const NameAnalysisInput& input);
 
-// The name's total score as the candidate grid scores a body: the `gz` score
-// of the body's stroke pattern plus the 81-number bonus of its total strokes,
-// or the computed pattern score where `gz` lists no such pattern (or the body
-// is not two to four characters). strokes is bound to Vudazod.
-int NameTotalScore(store::Query& strokes, const std::string& mainBody);
+// The name's total score as the candidate grid scores it (its 总体评分): the
+// `gz` score of the body's stroke pattern plus the 81-number bonus of the
+// whole name's strokes (the body's and `affixStrokes`, those of prefix and
+// suffix: the grid's 总体笔画), or the computed pattern score where `gz` lists
+// no such pattern (or the body is not two to four characters). strokes is
+// bound to Vudazod.
+int NameTotalScore(store::Query& strokes, const std::string& mainBody, int affixStrokes);
 
 // Validates, then clears the sink and writes the report line by line. On a
 // validation failure the sink is left alone and the problem returned.

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -25,6 +26,7 @@ namespace {
 constexpr int kPrefixBytes = 100;
 constexpr int kShortNameBytes = 8;
 constexpr int kStripHeight = 117;
+constexpr int kStatusHeight = 20;  // the line under the memo that says where a save went
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -35,14 +37,13 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("名称分析"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(753, 565);
+    setFixedSize(753, 565 + kStatusHeight);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     QFrame* strip = MakeInputStrip(this, kStripHeight);
     owner_ = new OwnerPanel(strip);
     // Here sex and calendar accept typed text as well as a pick.
-    owner_->sexBox_->setEditable(true);
-    owner_->calendarBox_->setEditable(true);
+    owner_->AcceptTypedSexAndCalendar();
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 5, 34);
     prefixEdit_ = MakeEdit(strip, QStringLiteral("prefixEdit"), 86, 37, 90, kPrefixBytes);
@@ -66,13 +67,19 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
                                  QPageSize::A4, this);
     reportMemo_->setReadOnly(false);  // the user may edit the report before printing or saving
     reportMemo_->setGeometry(0, kStripHeight, 753, 565 - kStripHeight);
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setProperty("statusStrip", true);
+    statusLine_->setGeometry(6, 565, 741, kStatusHeight);
 
     PrepareSaveDialog(saveDialog_);
 
     connect(analyseButton_, &QPushButton::clicked, this, &NameDetailWindow::onAnalyseClicked);
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName()); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] {
+        const QString path = SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
+        if (!path.isEmpty()) statusLine_->setText(SavedText(path));
+    });
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -82,20 +89,17 @@ void NameDetailWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     strokeQuery_.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
     readingQuery_.Bind(store::BuildConnectionString(store::DataFile::KelFile));
-    if (!Trim(owner_->surnameEdit_->text().toStdString()).empty() &&
-        !Trim(owner_->givenNameEdit_->text().toStdString()).empty() &&
+    const calendar::BirthInput owner = owner_->ReadBirthInput();
+    if (!Trim(owner.Surname).empty() && !Trim(owner.GivenName).empty() &&
         !Trim(mainBodyEdit_->text().toStdString()).empty())
         onAnalyseClicked();
-    owner_->surnameEdit_->setFocus();
+    owner_->FocusSurname();
 }
 
 void NameDetailWindow::onAnalyseClicked() {
     calendar::BirthInput birth = owner_->ReadBirthInput();
     // Solar only while the item 公历 itself is selected; typed text counts as lunar.
-    const bool solar = owner_->calendarBox_->currentIndex() == 0 &&
-                       owner_->calendarBox_->currentText() == owner_->calendarBox_->itemText(0);
-    birth.DateKind = solar ? 0 : 1;
-    birth.SexText = owner_->sexBox_->currentText().toStdString();
+    birth.DateKind = owner_->SolarPicked() ? 0 : 1;
     NameAnalysisInput input{birth, prefixEdit_->text().toStdString(),
                             mainBodyEdit_->text().toStdString(), suffixEdit_->text().toStdString()};
     MemoSink sink(*reportMemo_);
@@ -117,16 +121,8 @@ std::unique_ptr<NameDetailWindow> CreateNameDetail(
     const std::string& prefix, const std::string& mainBody, const std::string& suffix,
     int dateKind) {
     auto window = std::make_unique<NameDetailWindow>(parent);
-    OwnerPanel& o = *window->owner_;
-    o.surnameEdit_->setText(Q(surname));
-    o.givenNameEdit_->setText(Q(givenName));
-    o.sexBox_->setCurrentIndex(sex == "男" ? 0 : 1);
-    o.yearBox_->setCurrentText(Q(year));
-    o.monthBox_->setCurrentText(Q(month));
-    o.dayBox_->setCurrentText(Q(day));
-    o.hourBox_->setCurrentText(Q(hour));
-    o.minuteBox_->setCurrentText(Q(minute));
-    o.calendarBox_->setCurrentIndex(dateKind);
+    window->owner_->SetOwner(
+        {surname, givenName, sex == "男" ? "男" : "女", dateKind, year, month, day, hour, minute});
     window->prefixEdit_->setText(Q(prefix));
     window->mainBodyEdit_->setText(Q(mainBody));
     window->suffixEdit_->setText(Q(suffix));

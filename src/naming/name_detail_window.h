@@ -10,6 +10,7 @@
 
 #include "store/query.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -26,6 +27,20 @@ class NameDetailWindow : public QDialog {
     explicit NameDetailWindow(QWidget* parent);
     ~NameDetailWindow() override;
 
+  public slots:
+    void onAnalyseClicked();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    friend std::unique_ptr<NameDetailWindow> CreateNameDetail(
+        QWidget* parent, const std::string& surname, const std::string& givenName,
+        const std::string& sex, const std::string& year, const std::string& month,
+        const std::string& day, const std::string& hour, const std::string& minute,
+        const std::string& prefix, const std::string& mainBody, const std::string& suffix,
+        int dateKind);
+
     ui::OwnerPanel* owner_;
     QLineEdit* prefixEdit_;
     QLineEdit* mainBodyEdit_;  // the short name (the candidate)
@@ -35,15 +50,9 @@ class NameDetailWindow : public QDialog {
     QPushButton* saveButton_;     // 保存
     QPushButton* exitButton_;     // 退出
     ui::ReportMemo* reportMemo_;
+    QLabel* statusLine_;
     QFileDialog saveDialog_;
 
-  public slots:
-    void onAnalyseClicked();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
     store::Query strokeQuery_;   // strokes (Vudazod)
     store::Query readingQuery_;  // namefx readings (KelFile)
 };

@@ -75,6 +75,8 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
                                  {43, 183, 194, 57, 57, 58, 55, 56, 54}, 18, this);
     resultGrid_->setGeometry(0, 115, 788, 337);
     resultGrid_->setProperty("resultGrid", true);
+    resultGrid_->SetHeaderClickable(true);
+    connect(resultGrid_, &StringGrid::HeaderClicked, this, &NamingPage::SortShownRows);
     // A double click on a row is the same as 查看详细.
     connect(resultGrid_, &StringGrid::RowDoubleClicked, detailButton_, &QPushButton::click);
 
@@ -96,12 +98,28 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
 void NamingPage::WriteGridHeader() {
     for (int col = 0; col < resultGrid_->ColCount(); ++col)
         resultGrid_->SetCell(col, 0, QString::fromUtf8(kGridHeader[col]));
+    resultGrid_->SetHeaderToolTip(
+        8, QStringLiteral("总体评分 = 主体笔画组合的格局分 + 总体笔画的81数理加分"
+                          "（吉数4分，半吉3分，其余2分）；名称分析的综合评分与此相同"));
 }
 
 void NamingPage::onNameLengthChanged() {
     // Characters in the name body: 2, 3 or 4.
     const int length = nameLengthBox_->currentIndex() + 2;
     for (int k = 0; k < 4; ++k) fixedCharEdits_[k]->setEnabled(k < length);
+}
+
+calendar::BirthInput NamingPage::owner() const { return owner_->ReadBirthInput(); }
+
+bool NamingPage::ownerIsBlank() const { return owner_->IsBlank(); }
+
+void NamingPage::setOwner(const calendar::BirthInput& owner) { owner_->SetOwner(owner); }
+
+NamingPage::NameParts NamingPage::nameParts() const {
+    const int row = resultGrid_->Row();
+    return {prefixEdit_->text().toStdString(),
+            row > 0 ? Trim(resultGrid_->Cell(4, row).toStdString()) : std::string(),
+            suffixEdit_->text().toStdString()};
 }
 
 SearchInput NamingPage::ReadSearchInput() const {
@@ -121,7 +139,7 @@ void NamingPage::onSearchClicked() {
     if (!message.empty()) {
         if (!CheckOwnerInput(input.birth).empty()) {
             ShowMsg(QString::fromStdString(message), this);
-            if (message == kSurnameMissing) owner_->surnameEdit_->setFocus();
+            if (message == kSurnameMissing) owner_->FocusSurname();
         } else {
             QMessageBox::information(this, QStringLiteral("信息提示"),
                                      QString::fromStdString(message), QMessageBox::Ok);
@@ -146,14 +164,28 @@ void NamingPage::onShowMoreClicked() { FillNameGrid(); }
 void NamingPage::FillNameGrid() {
     store::Query& result = context_.queries.candidateResult;
     if (!result.IsOpen()) return;
+    shownRows_ = BuildNamePage(result, searchState, prefixEdit_->text().toStdString(),
+                               suffixEdit_->text().toStdString(), rowDraw_);
+    sortColumn_ = -1;
+    ShowRows();
+}
+
+void NamingPage::SortShownRows(int column) {
+    if (column < 0 || column >= kGridColumns || shownRows_.empty()) return;
+    sortDescending_ = column == sortColumn_ && !sortDescending_;
+    sortColumn_ = column;
+    SortGridRows(shownRows_, column, sortDescending_);
+    ShowRows();
+}
+
+void NamingPage::ShowRows() {
     ClearNameGrid();
-    const std::vector<GridRow> page =
-        BuildNamePage(result, searchState, prefixEdit_->text().toStdString(),
-                      suffixEdit_->text().toStdString(), rowDraw_);
-    for (size_t k = 0; k < page.size(); ++k)
+    for (size_t k = 0; k < shownRows_.size(); ++k)
         for (int col = 0; col < kGridColumns; ++col)
             resultGrid_->SetCell(col, static_cast<int>(k) + 1,
-                                 QString::fromStdString(page[k][col]));
+                                 QString::fromStdString(shownRows_[k][col]));
+    // As in a grid that always has a current row: 查看详细 works without a click.
+    if (!shownRows_.empty()) resultGrid_->SetRow(1);
 }
 
 void NamingPage::ClearNameGrid() { resultGrid_->ClearRows(); }
@@ -184,8 +216,8 @@ std::vector<std::vector<std::string>> NamingPage::GridTable() const {
     return table;
 }
 
-bool NamingPage::ExportGrid(const QString& path) const {
-    return WriteGridWorkbook(path.toStdString(), GridTable());
+bool NamingPage::ExportGrid(const QString& path, std::string* reason) const {
+    return WriteGridWorkbook(path.toStdString(), GridTable(), reason);
 }
 
 void NamingPage::onExportClicked() {
@@ -199,7 +231,12 @@ void NamingPage::onExportClicked() {
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         path += QStringLiteral(".xlsx");
-    if (!ExportGrid(path)) ShowMsg(QStringLiteral("无法写入这个文件，导出没有完成。"), this);
+    std::string reason;
+    if (!ExportGrid(path, &reason)) {
+        ShowMsg(SaveFailedText(path, QString::fromLocal8Bit(reason)), this);
+        return;
+    }
+    context_.ShowStatus(SavedText(path));
 }
 
 }  // namespace velmora::naming

@@ -29,6 +29,57 @@ class NamingPage : public QWidget {
     // Writes the grid's header row; the main window calls it when it first shows.
     void WriteGridHeader();
 
+    // The owner row: what it holds, whether it is still untouched, and
+    // putting an owner into it.
+    calendar::BirthInput owner() const;
+    bool ownerIsBlank() const;
+    void setOwner(const calendar::BirthInput& owner);
+
+    // The company name as the page has it: prefix, the body of the current
+    // grid row (empty without one) and suffix, as typed.
+    struct NameParts {
+        std::string prefix;
+        std::string body;
+        std::string suffix;
+    };
+    NameParts nameParts() const;
+
+    ui::PageContext& Context() { return context_; }
+
+    // The state of the last search, read when a page is filled.
+    SearchState searchState;
+
+    // The draw of random grid rows; tests put in their own.
+    void SetRowDraw(RowDraw draw) { rowDraw_ = std::move(draw); }
+
+    // The search texts of the page as they stand.
+    SearchInput ReadSearchInput() const;
+
+    // Shows one page of the open search result (nothing without one); its
+    // first row becomes the current one.
+    void FillNameGrid();
+    // Sorts the page shown by a column: numbers by value; the same column
+    // again reverses the order.
+    void SortShownRows(int column);
+    // Empties the data rows; the header row stays.
+    void ClearNameGrid();
+
+    // The header and the filled rows of the grid.
+    std::vector<std::vector<std::string>> GridTable() const;
+    // Writes GridTable() as a workbook; false (and the reason) when the file
+    // cannot be written.
+    bool ExportGrid(const QString& path, std::string* reason = nullptr) const;
+
+  public slots:
+    // Enables the fixed-character edits up to the chosen name length; their
+    // texts stay as they are.
+    void onNameLengthChanged();
+    void onSearchClicked();    // 马上起名
+    void onShowMoreClicked();  // 继续显示
+    void onDetailClicked();    // 查看详细
+    void onExportClicked();    // 导出EXCEL
+
+  private:
     ui::OwnerPanel* owner_;
     QLineEdit* prefixEdit_;  // region prefix, 100 bytes
     std::array<QLineEdit*, 4>
@@ -42,39 +93,13 @@ class NamingPage : public QWidget {
     ui::StringGrid* resultGrid_;
     QTextEdit* baziScratchMemo_;  // hidden scratch buffer of the bazi report
 
-    ui::PageContext& Context() { return context_; }
+    void ShowRows();
 
-    // The state of the last search, read when a page is filled.
-    SearchState searchState;
-
-    // The draw of random grid rows; tests put in their own.
-    void SetRowDraw(RowDraw draw) { rowDraw_ = std::move(draw); }
-
-    // The search texts of the page as they stand.
-    SearchInput ReadSearchInput() const;
-
-    // Shows one page of the open search result (nothing without one).
-    void FillNameGrid();
-    // Empties the data rows; the header row stays.
-    void ClearNameGrid();
-
-    // The header and the filled rows of the grid.
-    std::vector<std::vector<std::string>> GridTable() const;
-    // Writes GridTable() as a workbook; false when the file cannot be written.
-    bool ExportGrid(const QString& path) const;
-
-  public slots:
-    // Enables the fixed-character edits up to the chosen name length; their
-    // texts stay as they are.
-    void onNameLengthChanged();
-    void onSearchClicked();    // 马上起名
-    void onShowMoreClicked();  // 继续显示
-    void onDetailClicked();    // 查看详细
-    void onExportClicked();    // 导出EXCEL
-
-  private:
     ui::PageContext& context_;
     RowDraw rowDraw_ = DefaultRowDraw();
+    std::vector<GridRow> shownRows_;  // the page in the grid, in the order shown
+    int sortColumn_ = -1;             // the column last sorted by, -1 for result order
+    bool sortDescending_ = false;
     // The scored patterns read in the background while the user types; the
     // page waits for the thread when it goes.
     std::future<void> patternsRead_;

@@ -25,7 +25,20 @@ class OwnerPanel : public QWidget {
     // The row's texts exactly as typed or picked (nothing trimmed); the
     // calendar is the index of calendarBox_ (0 公历, 1 农历).
     calendar::BirthInput ReadBirthInput() const;
+    // True while the row is as the page first showed it: no name typed and
+    // every box at its first value.
+    bool IsBlank() const;
+    // Puts an owner into the row (as ReadBirthInput gives it).
+    void SetOwner(const calendar::BirthInput& owner);
 
+    void FocusSurname();
+    void FocusGivenName();
+    // Lets sex and calendar take typed text as well as a pick.
+    void AcceptTypedSexAndCalendar();
+    // True while the calendar box shows its item 公历 itself (typed text is not).
+    bool SolarPicked() const;
+
+  private:
     QLineEdit* surnameEdit_;
     QLineEdit* givenNameEdit_;
     QComboBox* sexBox_;

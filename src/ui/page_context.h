@@ -2,6 +2,9 @@
 // What the main window shares with its pages: its seven long-lived query
 // objects and the one save dialog of its report memos.
 
+#include <QString>
+#include <functional>
+
 #include "store/query.h"
 
 class QFileDialog;
@@ -29,6 +32,12 @@ struct MainQueries {
 struct PageContext {
     MainQueries& queries;
     QFileDialog& saveDialog;  // shared by the report memos of the main window
+    // Shows a line in the main window's status strip (nothing when unset).
+    std::function<void(const QString&)> showStatus = {};
+
+    void ShowStatus(const QString& text) const {
+        if (showStatus) showStatus(text);
+    }
 };
 
 }  // namespace velmora::ui

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/report_file.h"
+#include "ui/page_context.h"
 #include "ui/report_memo.h"
 
 namespace velmora::ui {
@@ -91,21 +92,43 @@ void PrepareSaveDialog(QFileDialog& dialog) {
     dialog.setDefaultSuffix(QString());
 }
 
-void SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog, const QString& default_name) {
+QString SaveFailedText(const QString& path, const QString& reason) {
+    return QStringLiteral("保存失败：") + path + QStringLiteral("（") + reason +
+           QStringLiteral("）");
+}
+
+QString SavedText(const QString& path) { return QStringLiteral("已保存到 ") + path; }
+
+void SaveReportMemo(ReportMemo& memo, const PageContext& context) {
+    const QString path = SaveReportMemo(memo, context.saveDialog, memo.ReportName());
+    if (!path.isEmpty()) context.ShowStatus(SavedText(path));
+}
+
+QString SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog,
+                       const QString& default_name) {
     const QString text = memo.toPlainText();
-    if (IsBlankReport(text.toStdString())) return;
+    if (IsBlankReport(text.toStdString())) return QString();
     dialog.setWindowTitle(QStringLiteral("保存"));
     // The proposal is the default name, unless it holds a character no file
     // name may hold; then the box is left to the "*.txt" filter and the user.
     const QString proposed = QString::fromStdString(ProposedSaveName(default_name.toStdString()));
     dialog.selectFile(proposed == QLatin1String("*.txt") ? QString() : proposed);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty()) return;
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return QString();
     const std::string path = SavedReportPath(chosen.first().toStdString());
+    QStringList pieces = text.split(QLatin1Char('\n'));
+    // A text that ends with a line break has no further line after it.
+    if (text.endsWith(QLatin1Char('\n'))) pieces.removeLast();
     std::vector<std::string> lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
-    WriteReportFile(path, lines);  // a failed write is abandoned without a word
+    for (const QString& line : pieces) lines.push_back(line.toStdString());
+    std::string reason;
+    if (!WriteReportFile(path, lines, &reason)) {
+        ShowMsg(SaveFailedText(QString::fromStdString(path), QString::fromLocal8Bit(reason)),
+                dialog.parentWidget());
+        return QString();
+    }
+    return QString::fromStdString(path);
 }
 
 }  // namespace velmora::ui

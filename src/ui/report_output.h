@@ -14,6 +14,7 @@ class QWidget;
 namespace velmora::ui {
 
 class ReportMemo;
+struct PageContext;
 
 // A modal box with the caption "提示", the information icon and one OK button.
 void ShowMsg(const QString& text, QWidget* parent = nullptr);
@@ -22,10 +23,21 @@ void ShowMsg(const QString& text, QWidget* parent = nullptr);
 // blank memo does nothing, and a cancelled dialog prints nothing.
 void PrintReportMemo(ReportMemo& memo);
 
-// Saves the memo through the save dialog: proposes default_name, always
-// appends ".txt" to the chosen name, writes GBK with CR LF after every line.
-// A blank memo, a cancel or a failed write changes nothing and says nothing.
-void SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog, const QString& default_name);
+// Saves the memo through the save dialog: proposes default_name, appends
+// ".txt" to a chosen name that lacks it, writes GBK with CR LF after every
+// line. Returns the path written, or empty text when nothing was written: a
+// blank memo or a cancel say nothing, a failed write shows SaveFailedText.
+QString SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog,
+                       const QString& default_name);
+
+// Saves a page's memo under its report name through the page's save dialog
+// and says where it went in the status strip.
+void SaveReportMemo(ReportMemo& memo, const PageContext& context);
+
+// "保存失败：" with the path and the reason, the message of every failed save.
+QString SaveFailedText(const QString& path, const QString& reason);
+// The status-strip line after a successful save.
+QString SavedText(const QString& path);
 
 // Sets up the save dialog of a window: save mode, "文本文件 (*.txt)", no
 // overwrite prompt, no default suffix.

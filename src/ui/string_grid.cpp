@@ -26,6 +26,7 @@ StringGrid::StringGrid(const QString& name, int row_count, const QList<int>& col
         setColumnWidth(col, column_widths[col]);
         for (int row = 0; row < rowCount(); ++row) setItem(row, col, new QTableWidgetItem());
     }
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &StringGrid::HeaderClicked);
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { emit RowDoubleClicked(row + 1); });
 }
@@ -54,6 +55,16 @@ void StringGrid::ClearRows() {
 int StringGrid::Row() const {
     const int row = currentRow();
     return row < 0 ? 0 : row + 1;
+}
+
+void StringGrid::SetRow(int row) { setCurrentCell(row - 1, 0); }
+
+void StringGrid::SetHeaderClickable(bool clickable) {
+    horizontalHeader()->setSectionsClickable(clickable);
+}
+
+void StringGrid::SetHeaderToolTip(int col, const QString& text) {
+    horizontalHeaderItem(col)->setToolTip(text);
 }
 
 }  // namespace velmora::ui

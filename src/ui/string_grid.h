@@ -21,10 +21,17 @@ class StringGrid : public QTableWidget {
     void ClearRows();
     // The current data row (1 ..), or 0 when none is selected.
     int Row() const;
+    // Makes data row `row` (1 ..) the current and selected one.
+    void SetRow(int row);
+    // Lets a click on a header cell emit HeaderClicked.
+    void SetHeaderClickable(bool clickable);
+    void SetHeaderToolTip(int col, const QString& text);
 
   signals:
     // A double click on data row `row` (1 ..).
     void RowDoubleClicked(int row);
+    // A click on the header cell of column `col`.
+    void HeaderClicked(int col);
 };
 
 }  // namespace velmora::ui

@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -24,6 +26,8 @@
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
 #include "ui/string_grid.h"
+
+using velmora::testing::Child;
 
 using velmora::app::MainWindow;
 using velmora::testing::BoxSeen;
@@ -296,29 +300,128 @@ class MainWindowTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        velmora::calendar::OpeningDayPage& page = *window.openingDayPage_;
+        velmora::calendar::OpeningDayPage& page =
+            *Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage");
         QList<BoxSeen> seen;
         ModalResponder responder(
             [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
 
-        page.Rows[0].Use->setChecked(false);
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        Child<QCheckBox>(page, "personBox1")->setChecked(false);
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, QStringLiteral("请至少勾选一个出生日期!"));
-        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")->toPlainText().isEmpty());
 
-        page.Rows[0].Use->setChecked(true);
-        page.Rows[0].Day->setCurrentText(QStringLiteral("31"));
-        page.Rows[0].Month->setCurrentText(QStringLiteral("2"));
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);  // 1980-2-31: the guard's box
+        Child<QCheckBox>(page, "personBox1")->setChecked(true);
+        Child<QComboBox>(page, "dayBox1")->setCurrentText(QStringLiteral("31"));
+        Child<QComboBox>(page, "monthBox1")->setCurrentText(QStringLiteral("2"));
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"),
+                          Qt::LeftButton);  // 1980-2-31: the guard's box
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[1].icon, QMessageBox::Critical);
-        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")->toPlainText().isEmpty());
 
-        page.Rows[0].Month->setCurrentText(QStringLiteral("1"));
-        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        Child<QComboBox>(page, "monthBox1")->setCurrentText(QStringLiteral("1"));
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         QCOMPARE(seen.size(), 2);
-        QVERIFY(page.reportMemo_->toPlainText().startsWith(QStringLiteral("开张吉日推算\n")));
+        QVERIFY(Child<velmora::ui::ReportMemo>(page, "reportMemo")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("开张吉日推算\n")));
+    }
+
+    // The owner typed on one page comes to a page whose owner row is untouched,
+    // never over what was typed there; the naming page's name parts fill the
+    // analysis page's empty edits.
+    void ownerIsTypedOnce() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto click = [&](const char* button) {
+            QTest::mouseClick(Find<QToolButton>(window, button), Qt::LeftButton);
+        };
+        Type(Find<QLineEdit>(window, "namingPage/surnameEdit"), QStringLiteral("王"));
+        Type(Find<QLineEdit>(window, "namingPage/givenNameEdit"), QStringLiteral("小明"));
+        Find<QComboBox>(window, "namingPage/sexBox")->setCurrentIndex(1);
+        Find<QComboBox>(window, "namingPage/calendarBox")->setCurrentIndex(1);
+        Find<QComboBox>(window, "namingPage/yearBox")->setCurrentText(QStringLiteral("1985"));
+        Find<QComboBox>(window, "namingPage/hourBox")->setCurrentText(QStringLiteral("巳 10"));
+        Type(Find<QLineEdit>(window, "namingPage/prefixEdit"), QStringLiteral("上海"));
+        Type(Find<QLineEdit>(window, "namingPage/suffixEdit"), QStringLiteral("科技"));
+        // The analysis page has its own given name and suffix already.
+        Type(Find<QLineEdit>(window, "analysisPage/givenNameEdit"), QStringLiteral("大明"));
+        Type(Find<QLineEdit>(window, "analysisPage/suffixEdit"), QStringLiteral("贸易"));
+
+        click("baziPageButton");
+        QCOMPARE(Find<QLineEdit>(window, "baziPage/surnameEdit")->text(), QStringLiteral("王"));
+        QCOMPARE(Find<QLineEdit>(window, "baziPage/givenNameEdit")->text(), QStringLiteral("小明"));
+        QCOMPARE(Find<QComboBox>(window, "baziPage/sexBox")->currentText(), QStringLiteral("女"));
+        QCOMPARE(Find<QComboBox>(window, "baziPage/calendarBox")->currentIndex(), 1);
+        QCOMPARE(Find<QComboBox>(window, "baziPage/yearBox")->currentText(),
+                 QStringLiteral("1985"));
+        QCOMPARE(Find<QComboBox>(window, "baziPage/hourBox")->currentText(),
+                 QStringLiteral("巳 10"));
+
+        click("analysisPageButton");  // not untouched: its owner row stays as typed
+        QVERIFY(Find<QLineEdit>(window, "analysisPage/surnameEdit")->text().isEmpty());
+        QCOMPARE(Find<QLineEdit>(window, "analysisPage/givenNameEdit")->text(),
+                 QStringLiteral("大明"));
+        QCOMPARE(Find<QLineEdit>(window, "analysisPage/prefixEdit")->text(),
+                 QStringLiteral("上海"));
+        QCOMPARE(Find<QLineEdit>(window, "analysisPage/suffixEdit")->text(),
+                 QStringLiteral("贸易"));
+        QVERIFY(
+            Find<QLineEdit>(window, "analysisPage/mainBodyEdit")->text().isEmpty());  // no grid row
+
+        // Typed last on the analysis page: that owner goes on to the opening-day page.
+        Type(Find<QLineEdit>(window, "analysisPage/surnameEdit"), QStringLiteral("李"));
+        Find<QComboBox>(window, "analysisPage/dayBox")->setCurrentText(QStringLiteral("9"));
+        click("openingDayPageButton");
+        QCOMPARE(Find<QComboBox>(window, "openingDayPage/dayBox1")->currentText(),
+                 QStringLiteral("9"));
+        QCOMPARE(Find<QComboBox>(window, "openingDayPage/calendarBox1")->currentIndex(), 0);
+        click("namingPageButton");  // the naming page keeps its own owner
+        QCOMPARE(Find<QLineEdit>(window, "namingPage/surnameEdit")->text(), QStringLiteral("王"));
+    }
+
+    void openingDayRowsFollowTheirBoxAndStartDate() {
+        MainWindow window;
+        QVERIFY(Find<QComboBox>(window, "openingDayPage/yearBox1")->isEnabled());
+        for (const char* box : {"openingDayPage/yearBox2", "openingDayPage/calendarBox3",
+                                "openingDayPage/minuteBox5"})
+            QVERIFY2(!Find<QComboBox>(window, box)->isEnabled(), box);
+        Find<QCheckBox>(window, "openingDayPage/personBox2")->setChecked(true);
+        QVERIFY(Find<QComboBox>(window, "openingDayPage/yearBox2")->isEnabled());
+        QVERIFY(!Find<QComboBox>(window, "openingDayPage/yearBox3")->isEnabled());
+        Find<QCheckBox>(window, "openingDayPage/personBox1")->setChecked(false);
+        QVERIFY(!Find<QComboBox>(window, "openingDayPage/dayBox1")->isEnabled());
+
+        auto* start = Find<QDateEdit>(window, "openingDayPage/startDateEdit");
+        QCOMPARE(start->date(), QDate::currentDate());
+        start->setDate(QDate(2026, 3, 1));
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QTest::mouseClick(
+            Child<QPushButton>(Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"),
+                               "analyseButton"),
+            Qt::LeftButton);
+        QVERIFY(seen.isEmpty());
+        const QString text =
+            Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo")
+                ->toPlainText();
+        // Every day listed lies after the start date.
+        const QRegularExpression day(QStringLiteral("(\\d{4})-(\\d{2})-(\\d{2})"));
+        int listed = 0;
+        for (auto it = day.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+            if (date.year() < 2026) continue;  // birth dates in the header
+            QVERIFY2(date > QDate(2026, 3, 1) && date <= QDate(2026, 3, 1).addDays(90),
+                     qPrintable(m.captured(0)));
+            ++listed;
+        }
+        QVERIFY(listed > 0);
     }
 
     void toolWindowsOpenFreshEachTime() {

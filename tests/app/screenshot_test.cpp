@@ -1,22 +1,28 @@
 // The main window as the window system shows it, kept as pictures: the test
 // runs under Xvfb and writes the path given in VELMORA_SCREENSHOT, and beside
 // it the naming page after a search (naming_result.png), the almanac page
-// with an entry (almanac_page.png) and the dream page with an interpretation
-// (dream_page.png).
+// with an entry (almanac_page.png), the dream page with an interpretation
+// (dream_page.png) and a user's session of search, sort, detail and bazi.
 
 #include <sqlite3.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "../ui/test_support.h"
 #include "app/main_window.h"
 #include "calendar/almanac_page.h"
 #include "naming/naming_page.h"
@@ -136,6 +142,76 @@ class ScreenshotTest : public QObject {
             red = c.red() > c.green() + 80 && c.red() > c.blue() + 80;
         }
         QVERIFY(red);
+    }
+
+    // What a user does: search, sort by 总体评分, 查看详细 without picking a
+    // row, then 生辰八字; each step kept as a picture.
+    void searchSortDetailAndBazi() {
+        velmora::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* page = window.findChild<velmora::naming::NamingPage*>();
+        auto edit = [page](const char* name) {
+            return page->findChild<QLineEdit*>(QString::fromLatin1(name));
+        };
+        velmora::testing::Type(edit("surnameEdit"), QStringLiteral("王"));
+        velmora::testing::Type(edit("givenNameEdit"), QStringLiteral("小明"));
+        page->findChild<QComboBox*>(QStringLiteral("monthBox"))
+            ->setCurrentText(QStringLiteral("5"));
+        page->findChild<QComboBox*>(QStringLiteral("dayBox"))->setCurrentText(QStringLiteral("20"));
+        page->findChild<QComboBox*>(QStringLiteral("hourBox"))
+            ->setCurrentText(QStringLiteral("巳 10"));
+        velmora::testing::Type(edit("prefixEdit"), QStringLiteral("上海"));
+        velmora::testing::Type(edit("suffixEdit"), QStringLiteral("科技有限公司"));
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("searchButton")),
+                          Qt::LeftButton);
+        auto* grid = page->findChild<velmora::ui::StringGrid*>();
+        QHeaderView* header = grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(8) + 10, 8));  // 总体评分
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_sorted.png")));
+        for (int row = 2; row < grid->RowCount() && !grid->Cell(8, row).isEmpty(); ++row)
+            QVERIFY(grid->Cell(8, row - 1).toInt() <= grid->Cell(8, row).toInt());
+
+        QString detailScore;
+        QTimer::singleShot(500, [&] {
+            auto* detail = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!detail) return;
+            auto* memo = detail->findChild<velmora::ui::ReportMemo*>();
+            memo->moveCursor(QTextCursor::End);  // the score is the report's end
+            QApplication::processEvents();
+            Grab(*detail, ShotPath(QStringLiteral("session_detail.png")));
+            for (const QString& line : memo->Lines())
+                if (line.contains(QStringLiteral("综合评分："))) detailScore = line;
+            detail->close();
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("detailButton")),
+                          Qt::LeftButton);
+        QCOMPARE(
+            detailScore,
+            QStringLiteral("企业简称【%1】综合评分：%2分").arg(grid->Cell(4, 1), grid->Cell(8, 1)));
+        qInfo("grid row 1: %s %s; detail: %s", qPrintable(grid->Cell(4, 1)),
+              qPrintable(grid->Cell(8, 1)), qPrintable(detailScore));
+
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("baziPageButton")),
+                          Qt::LeftButton);
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_bazi.png")));
+        auto* bazi = window.findChild<QWidget*>(QStringLiteral("baziPage"));
+        QCOMPARE(bazi->findChild<QLineEdit*>(QStringLiteral("surnameEdit"))->text(),
+                 QStringLiteral("王"));
+        QCOMPARE(bazi->findChild<QComboBox*>(QStringLiteral("hourBox"))->currentText(),
+                 QStringLiteral("巳 10"));
+
+        // The opening-day page takes the owner's date; its partner rows wait unticked.
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("openingDayPageButton")),
+                          Qt::LeftButton);
+        QTest::qWait(200);
+        Grab(window, ShotPath(QStringLiteral("session_opening_day.png")));
+        auto* opening = window.findChild<QWidget*>(QStringLiteral("openingDayPage"));
+        QCOMPARE(opening->findChild<QComboBox*>(QStringLiteral("dayBox1"))->currentText(),
+                 QStringLiteral("20"));
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,9 +16,12 @@ std::string ReadBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(ReportFile, NamesAlwaysGetTxtAppended) {
+TEST(ReportFile, TxtIsAppendedOnlyWhenMissing) {
     EXPECT_EQ(SavedReportPath("/tmp/a"), "/tmp/a.txt");
-    EXPECT_EQ(SavedReportPath("/tmp/a.txt"), "/tmp/a.txt.txt");
+    EXPECT_EQ(SavedReportPath("/tmp/a.txt"), "/tmp/a.txt");
+    EXPECT_EQ(SavedReportPath("/tmp/报告.TXT"), "/tmp/报告.TXT");
+    EXPECT_EQ(SavedReportPath("/tmp/a.txt.bak"), "/tmp/a.txt.bak.txt");
+    EXPECT_EQ(SavedReportPath("/tmp/atxt"), "/tmp/atxt.txt");
     EXPECT_EQ(ProposedSaveName(" 开业吉日 "), "开业吉日");
     EXPECT_EQ(ProposedSaveName(""), "");
     for (const char* bad : {"a*b", "a/b", "a<b", "a>b", "a?b", "a\\b", "a|b"})
@@ -31,8 +36,10 @@ TEST(ReportFile, WritesGbkWithCrLfAfterEveryLineAndReplacesOldFile) {
     std::filesystem::remove(path);
 }
 
-TEST(ReportFile, UnwritablePlaceFailsQuietly) {
-    EXPECT_FALSE(WriteReportFile("/nonexistent-folder/x.txt", {"line"}));
+TEST(ReportFile, UnwritablePlaceFailsWithTheReason) {
+    std::string reason;
+    EXPECT_FALSE(WriteReportFile("/nonexistent-folder/x.txt", {"line"}, &reason));
+    EXPECT_EQ(reason, std::strerror(ENOENT));
     EXPECT_TRUE(IsBlankReport(" \r\n\r\n  "));
     EXPECT_FALSE(IsBlankReport("\n x"));
 }

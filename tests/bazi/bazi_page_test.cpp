@@ -21,6 +21,8 @@
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 
+using velmora::testing::Child;
+
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
 using velmora::testing::Type;
@@ -33,43 +35,46 @@ class BaziPageTest : public QObject {
         velmora::app::MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(window.baziPageButton_, Qt::LeftButton);  // 生辰八字
-        velmora::bazi::BaziPage* page = window.baziPage_;
-        QCOMPARE(window.pageStack_->currentWidget(), static_cast<QWidget*>(page));
-        velmora::ui::OwnerPanel* owner = page->owner_;
-        Type(owner->surnameEdit_, QStringLiteral("赵"));
-        Type(owner->givenNameEdit_, QStringLiteral("敏"));
-        owner->sexBox_->setCurrentText(QStringLiteral("女"));
-        owner->calendarBox_->setCurrentIndex(1);  // 农历
-        owner->yearBox_->setCurrentText(QStringLiteral("1990"));
-        owner->monthBox_->setCurrentText(QStringLiteral("1"));
-        owner->dayBox_->setCurrentText(QStringLiteral("1"));
-        owner->hourBox_->setCurrentText(QStringLiteral("午 12"));
-        owner->minuteBox_->setCurrentText(QStringLiteral("15"));
+        QTest::mouseClick(Child<QToolButton>(window, "baziPageButton"),
+                          Qt::LeftButton);  // 生辰八字
+        velmora::bazi::BaziPage* page = Child<velmora::bazi::BaziPage>(window, "baziPage");
+        QCOMPARE(Child<QStackedWidget>(window, "pageStack")->currentWidget(),
+                 static_cast<QWidget*>(page));
+        velmora::ui::OwnerPanel* owner = Child<velmora::ui::OwnerPanel>(page, "ownerPanel");
+        Type(Child<QLineEdit>(owner, "surnameEdit"), QStringLiteral("赵"));
+        Type(Child<QLineEdit>(owner, "givenNameEdit"), QStringLiteral("敏"));
+        Child<QComboBox>(owner, "sexBox")->setCurrentText(QStringLiteral("女"));
+        Child<QComboBox>(owner, "calendarBox")->setCurrentIndex(1);  // 农历
+        Child<QComboBox>(owner, "yearBox")->setCurrentText(QStringLiteral("1990"));
+        Child<QComboBox>(owner, "monthBox")->setCurrentText(QStringLiteral("1"));
+        Child<QComboBox>(owner, "dayBox")->setCurrentText(QStringLiteral("1"));
+        Child<QComboBox>(owner, "hourBox")->setCurrentText(QStringLiteral("午 12"));
+        Child<QComboBox>(owner, "minuteBox")->setCurrentText(QStringLiteral("15"));
 
-        QTest::mouseClick(page->analyseButton_, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
 
         const std::vector<std::string> expected = velmora::bazi::BaziReportLines(
             owner->ReadBirthInput(), velmora::CivilFromDate(velmora::Today()).year);
         QVERIFY(!expected.empty());
-        const QStringList lines = page->reportMemo_->Lines();
+        const QStringList lines = Child<velmora::ui::ReportMemo>(page, "reportMemo")->Lines();
         QCOMPARE(lines.size(), static_cast<qsizetype>(expected.size()));
         for (qsizetype i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], QString::fromStdString(expected[static_cast<size_t>(i)]));
         QCOMPARE(lines[5], QStringLiteral("姓名：赵敏"));
-        QCOMPARE(page->reportMemo_->textCursor().position(), 0);
+        QCOMPARE(Child<velmora::ui::ReportMemo>(page, "reportMemo")->textCursor().position(), 0);
 
-        owner->givenNameEdit_->clear();
+        Child<QLineEdit>(owner, "givenNameEdit")->clear();
         QList<BoxSeen> seen;
         {
             ModalResponder responder(
                 [&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
-            QTest::mouseClick(page->analyseButton_, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         }
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, QStringLiteral("名不能为空!"));
-        QCOMPARE(page->reportMemo_->Lines(), lines);
-        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(owner->givenNameEdit_));
+        QCOMPARE(Child<velmora::ui::ReportMemo>(page, "reportMemo")->Lines(), lines);
+        QCOMPARE(window.focusWidget(),
+                 static_cast<QWidget*>(Child<QLineEdit>(owner, "givenNameEdit")));
     }
 };
 

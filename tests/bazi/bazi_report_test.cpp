@@ -153,6 +153,18 @@ INSTANTIATE_TEST_SUITE_P(StartAges, GridWidths,
                          ::testing::Values(std::make_tuple(1, "男"), std::make_tuple(6, "女"),
                                            std::make_tuple(10, "男"), std::make_tuple(4, "女")));
 
+TEST(BaziReport, BirthLinePadsTheHourToTwoDigits) {
+    const struct {
+        int hour;
+        const char* line;
+    } cases[] = {{0, "您出生公历：1985年06月15日00点30分"},
+                 {5, "您出生公历：1985年06月15日05点30分"},
+                 {23, "您出生公历：1985年06月15日23点30分"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(BaziReportLines(Solar(1985, 6, 15, c.hour, "30"), kNowYear).at(7), c.line)
+            << c.hour;
+}
+
 TEST(BaziReport, LinesInOrderForAWorkedExample) {
     // 1980-01-01 falls before the lunar new year: the lunar year is 1979.
     const std::vector<std::string> lines = BaziReportLines(Solar(1980, 1, 1, 10, "5"), kNowYear);

@@ -60,7 +60,7 @@ class AlmanacPageTest : public QObject {
     void toolbarShowsTodayAtOnce() {
         QVERIFY(MemoLines().join("").isEmpty());
         QTest::mouseClick(window_->findChild<QToolButton*>("almanacPageButton"), Qt::LeftButton);
-        QCOMPARE(window_->pageStack_->currentWidget(), static_cast<QWidget*>(page_));
+        QVERIFY(page_->isVisible());
         const QStringList lines = MemoLines();
         QCOMPARE(lines.size(), 19);
         const QString today = QString::fromStdString(velmora::FormatDate(velmora::Today()));

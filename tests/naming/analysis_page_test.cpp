@@ -21,6 +21,8 @@
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 
+using velmora::testing::Child;
+
 using velmora::testing::BoxSeen;
 using velmora::testing::ModalResponder;
 using velmora::testing::Type;
@@ -33,22 +35,25 @@ class AnalysisPageTest : public QObject {
         velmora::app::MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(window.analysisPageButton_, Qt::LeftButton);  // 名字分析
-        velmora::naming::AnalysisPage* page = window.analysisPage_;
-        QCOMPARE(window.pageStack_->currentWidget(), static_cast<QWidget*>(page));
-        velmora::ui::OwnerPanel* owner = page->owner_;
-        Type(owner->surnameEdit_, QStringLiteral("王"));
-        Type(owner->givenNameEdit_, QStringLiteral("小明"));
-        owner->yearBox_->setCurrentText(QStringLiteral("1985"));
-        owner->monthBox_->setCurrentText(QStringLiteral("7"));
-        owner->dayBox_->setCurrentText(QStringLiteral("20"));
-        owner->hourBox_->setCurrentText(QStringLiteral("巳 10"));
-        owner->minuteBox_->setCurrentText(QStringLiteral("30"));
-        Type(page->prefixEdit_, QStringLiteral("上海"));
-        Type(page->mainBodyEdit_, QStringLiteral("九万"));
-        Type(page->suffixEdit_, QStringLiteral("科技有限公司"));
+        QTest::mouseClick(Child<QToolButton>(window, "analysisPageButton"),
+                          Qt::LeftButton);  // 名字分析
+        velmora::naming::AnalysisPage* page =
+            Child<velmora::naming::AnalysisPage>(window, "analysisPage");
+        QCOMPARE(Child<QStackedWidget>(window, "pageStack")->currentWidget(),
+                 static_cast<QWidget*>(page));
+        velmora::ui::OwnerPanel* owner = Child<velmora::ui::OwnerPanel>(page, "ownerPanel");
+        Type(Child<QLineEdit>(owner, "surnameEdit"), QStringLiteral("王"));
+        Type(Child<QLineEdit>(owner, "givenNameEdit"), QStringLiteral("小明"));
+        Child<QComboBox>(owner, "yearBox")->setCurrentText(QStringLiteral("1985"));
+        Child<QComboBox>(owner, "monthBox")->setCurrentText(QStringLiteral("7"));
+        Child<QComboBox>(owner, "dayBox")->setCurrentText(QStringLiteral("20"));
+        Child<QComboBox>(owner, "hourBox")->setCurrentText(QStringLiteral("巳 10"));
+        Child<QComboBox>(owner, "minuteBox")->setCurrentText(QStringLiteral("30"));
+        Type(Child<QLineEdit>(page, "prefixEdit"), QStringLiteral("上海"));
+        Type(Child<QLineEdit>(page, "mainBodyEdit"), QStringLiteral("九万"));
+        Type(Child<QLineEdit>(page, "suffixEdit"), QStringLiteral("科技有限公司"));
 
-        QTest::mouseClick(page->analyseButton_, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
 
         velmora::naming::NameAnalysisInput input{owner->ReadBirthInput(), "上海", "九万",
                                                  "科技有限公司"};
@@ -56,26 +61,27 @@ class AnalysisPageTest : public QObject {
         auto& q = page->Context().queries;
         QVERIFY(!velmora::naming::WriteNameAnalysis(input, expected, q.strokeLookup, q.nameReadings,
                                                     velmora::CivilFromDate(velmora::Today()).year));
-        const QStringList lines = page->reportMemo_->Lines();
+        const QStringList lines = Child<velmora::ui::ReportMemo>(page, "reportMemo")->Lines();
         QCOMPARE(lines.size(), static_cast<qsizetype>(expected.lines.size()));
         for (qsizetype i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], QString::fromStdString(expected.lines[static_cast<size_t>(i)]));
         QVERIFY(lines.contains(QStringLiteral("企业名称：上海九万科技有限公司")));
-        QCOMPARE(page->reportMemo_->textCursor().position(), 0);
+        QCOMPARE(Child<velmora::ui::ReportMemo>(page, "reportMemo")->textCursor().position(), 0);
 
         // A short name of one character: the box, the old report, the focus.
-        page->mainBodyEdit_->clear();
-        Type(page->mainBodyEdit_, QStringLiteral("九"));
+        Child<QLineEdit>(page, "mainBodyEdit")->clear();
+        Type(Child<QLineEdit>(page, "mainBodyEdit"), QStringLiteral("九"));
         QList<BoxSeen> seen;
         {
             ModalResponder responder(
                 [&](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
-            QTest::mouseClick(page->analyseButton_, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(page, "analyseButton"), Qt::LeftButton);
         }
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, QStringLiteral("企业简称为两个字以上!"));
-        QCOMPARE(page->reportMemo_->Lines(), lines);
-        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(page->mainBodyEdit_));
+        QCOMPARE(Child<velmora::ui::ReportMemo>(page, "reportMemo")->Lines(), lines);
+        QCOMPARE(window.focusWidget(),
+                 static_cast<QWidget*>(Child<QLineEdit>(page, "mainBodyEdit")));
     }
 };
 

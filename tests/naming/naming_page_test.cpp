@@ -6,11 +6,14 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "../ui/test_support.h"
@@ -24,6 +27,8 @@
 #include "ui/page_context.h"
 #include "ui/report_memo.h"
 #include "ui/string_grid.h"
+
+using velmora::testing::Child;
 
 namespace fs = std::filesystem;
 using namespace velmora;
@@ -67,20 +72,21 @@ class NamingPageTest : public QObject {
     }
 
     void FillOwner(naming::NamingPage& page) {
-        page.owner_->surnameEdit_->setText(QStringLiteral("王"));
-        page.owner_->givenNameEdit_->setText(QStringLiteral("小明"));
-        page.owner_->yearBox_->setCurrentText(QStringLiteral("1980"));
-        page.owner_->monthBox_->setCurrentText(QStringLiteral("5"));
-        page.owner_->dayBox_->setCurrentText(QStringLiteral("20"));
-        page.owner_->hourBox_->setCurrentText(QStringLiteral("巳 10"));
-        page.owner_->minuteBox_->setCurrentText(QStringLiteral("30"));
-        page.fixedCharEdits_[0]->setText(QStringLiteral("天"));
+        Child<QLineEdit>(page, "surnameEdit")->setText(QStringLiteral("王"));
+        Child<QLineEdit>(page, "givenNameEdit")->setText(QStringLiteral("小明"));
+        Child<QComboBox>(page, "yearBox")->setCurrentText(QStringLiteral("1980"));
+        Child<QComboBox>(page, "monthBox")->setCurrentText(QStringLiteral("5"));
+        Child<QComboBox>(page, "dayBox")->setCurrentText(QStringLiteral("20"));
+        Child<QComboBox>(page, "hourBox")->setCurrentText(QStringLiteral("巳 10"));
+        Child<QComboBox>(page, "minuteBox")->setCurrentText(QStringLiteral("30"));
+        Child<QLineEdit>(page, "fixedCharEdit1")->setText(QStringLiteral("天"));
     }
 
     int FilledRows(naming::NamingPage& page) {
         int rows = 0;
-        for (int row = 1; row < page.resultGrid_->RowCount(); ++row)
-            rows += !page.resultGrid_->Cell(4, row).isEmpty();
+        for (int row = 1; row < Child<velmora::ui::StringGrid>(page, "resultGrid")->RowCount();
+             ++row)
+            rows += !Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(4, row).isEmpty();
         return rows;
     }
 
@@ -115,26 +121,30 @@ class NamingPageTest : public QObject {
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
         FillOwner(page);
-        page.suffixEdit_->setText(QStringLiteral("公司"));
-        page.searchButton_->click();
+        Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("公司"));
+        Child<QPushButton>(page, "searchButton")->click();
         QCOMPARE(queries.candidateResult.RowCount(), count);
         QCOMPARE(FilledRows(page), shown);
-        QCOMPARE(page.showMoreButton_->isEnabled(), more);
-        QVERIFY(page.searchButton_->isEnabled());
+        QCOMPARE(Child<QPushButton>(page, "showMoreButton")->isEnabled(), more);
+        QVERIFY(Child<QPushButton>(page, "searchButton")->isEnabled());
         for (int row = 1; row <= shown; ++row) {
-            const QString body = page.resultGrid_->Cell(4, row);
+            const QString body = Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(4, row);
             QVERIFY(body.startsWith(QStringLiteral("天")));
             if (count < naming::kPagedRowLimit) {  // the rows of the result, in its order
                 queries.candidateResult.MoveTo(row);
                 QCOMPARE(body, QString::fromStdString(
                                    queries.candidateResult.FieldByName("zi").AsText()));
             }
-            const int total = page.resultGrid_->Cell(3, row).toInt();
+            const int total =
+                Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(3, row).toInt();
             QCOMPARE(total, 5 + page.searchState.AffixBh);
-            QCOMPARE(page.resultGrid_->Cell(8, row).toInt(), 80 + naming::NameBonus(total));
-            QCOMPARE(page.resultGrid_->Cell(1, row), body + QStringLiteral("公司"));
+            QCOMPARE(Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(8, row).toInt(),
+                     80 + naming::NameBonus(total));
+            QCOMPARE(Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(1, row),
+                     body + QStringLiteral("公司"));
         }
-        QCOMPARE(page.resultGrid_->Cell(1, 0), QStringLiteral("企业名称"));
+        QCOMPARE(Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(1, 0),
+                 QStringLiteral("企业名称"));
     }
 
     void failedOpenKeepsTheGridAndFreesTheButton() {
@@ -163,7 +173,7 @@ class NamingPageTest : public QObject {
             raised = true;
         }
         QVERIFY(raised);
-        QVERIFY(page.searchButton_->isEnabled());
+        QVERIFY(Child<QPushButton>(page, "searchButton")->isEnabled());
         QCOMPARE(FilledRows(page), 37);
     }
 
@@ -176,13 +186,14 @@ class NamingPageTest : public QObject {
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
         FillOwner(page);
-        page.fixedCharEdits_[1]->setText(QStringLiteral("天"));
+        Child<QLineEdit>(page, "fixedCharEdit2")->setText(QStringLiteral("天"));
         QList<testing::BoxSeen> seen;
         {
             testing::ModalResponder responder(
                 [&](QWidget* modal) { testing::CloseBox(modal, seen); });
-            page.searchButton_->click();  // both positions of a two-character body fixed
-            page.exportButton_->click();  // nothing to export yet
+            Child<QPushButton>(page, "searchButton")
+                ->click();  // both positions of a two-character body fixed
+            Child<QPushButton>(page, "exportButton")->click();  // nothing to export yet
         }
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0].title, QStringLiteral("信息提示"));
@@ -219,7 +230,125 @@ class NamingPageTest : public QObject {
         const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
         QVERIFY(sheet.contains(QStringLiteral("r=\"I38\"")));  // header + 37 rows, 9 columns
         QVERIFY(!sheet.contains(QStringLiteral("r=\"A39\"")));
+        // 编号, 总体笔画, 主体笔画, 行业笔画 and 总体评分 are numbers (no t="s"), the
+        // names and the header texts.
+        const auto cell = [&sheet](const QString& ref) {
+            const QRegularExpression pattern(QStringLiteral("<c r=\"%1\"[^>]*>").arg(ref));
+            return pattern.match(sheet).captured(0);
+        };
+        for (const char* ref : {"A2", "D2", "G2", "H2", "I2", "A38", "I38"})
+            QVERIFY2(!cell(ref).isEmpty() && !cell(ref).contains("t=\"s\""), ref);
+        for (const char* ref : {"A1", "I1", "B2", "C2", "E2", "F2"})
+            QVERIFY2(cell(ref).contains("t=\"s\""), ref);
+        QVERIFY(sheet.contains(QStringLiteral("<c r=\"A38\"><v>37</v></c>")));
         QVERIFY(!page.ExportGrid(dir_.filePath(QStringLiteral("no/such/folder/x.xlsx"))));
+    }
+
+    void firstRowIsCurrentAndHeaderClicksSortTheShownPage() {
+        MakeDataFolder(37);
+        ui::MainQueries queries;
+        queries.BindAll();
+        QFileDialog dialog;
+        ui::PageContext context{queries, dialog};
+        naming::NamingPage page(context, nullptr);
+        page.WriteGridHeader();
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        FillOwner(page);
+        Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("公司"));
+        Child<QPushButton>(page, "searchButton")->click();
+        ui::StringGrid* grid = Child<velmora::ui::StringGrid>(page, "resultGrid");
+        QCOMPARE(grid->Row(), 1);  // 查看详细 has a row without a click
+
+        // Clicks on the header: 编号 by value (37 before 9 when reversed, as
+        // a number), again reversed; then 企业名称 as text.
+        QHeaderView* header = grid->horizontalHeader();
+        const auto clickHeader = [&](int col) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(col) + 5, 5));
+        };
+        const auto column = [&](int col) {
+            QStringList cells;
+            for (int row = 1; row <= 37; ++row) cells << grid->Cell(col, row);
+            return cells;
+        };
+        QStringList numbers;
+        for (int k = 1; k <= 37; ++k) numbers << QString::number(k);
+        QCOMPARE(column(0), numbers);
+        clickHeader(0);
+        QCOMPARE(column(0), numbers);
+        clickHeader(0);
+        std::reverse(numbers.begin(), numbers.end());
+        QCOMPARE(column(0), numbers);
+        QCOMPARE(grid->Row(), 1);
+        clickHeader(1);
+        QStringList names = column(1);
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return a.toStdString() < b.toStdString();
+        });
+        QCOMPARE(names, sorted);
+        // Text order, not numbers: 天乙10 comes before 天乙2.
+        QVERIFY(names.indexOf(QStringLiteral("天乙10公司")) <
+                names.indexOf(QStringLiteral("天乙2公司")));
+        // Each row moved as a whole.
+        for (int row = 1; row <= 37; ++row)
+            QCOMPARE(grid->Cell(1, row), grid->Cell(4, row) + QStringLiteral("公司"));
+        QVERIFY(header->model()
+                    ->headerData(8, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("81数理")));
+    }
+
+    // On the real databases: the grid's 总体评分 of every row of a page equals
+    // the 综合评分 of the detail report of that row; 查看详细 without a click
+    // opens the first row.
+    void gridAndDetailReportAgreeOnTheScore() {
+        ui::MainQueries queries;
+        queries.BindAll();
+        QFileDialog dialog;
+        ui::PageContext context{queries, dialog};
+        naming::NamingPage page(context, nullptr);
+        page.WriteGridHeader();
+        FillOwner(page);
+        Child<QLineEdit>(page, "fixedCharEdit1")->clear();
+        Child<QLineEdit>(page, "prefixEdit")->setText(QStringLiteral("上海"));
+        Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("科技有限公司"));
+        page.onSearchClicked();
+        const auto scoreLine = [](const QStringList& lines) {
+            for (const QString& line : lines)
+                if (line.contains(QStringLiteral("综合评分："))) return line;
+            return QString();
+        };
+        int compared = 0;
+        for (int row = 1; row < Child<velmora::ui::StringGrid>(page, "resultGrid")->RowCount();
+             ++row) {
+            const QString body = Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(4, row);
+            if (body.isEmpty()) break;
+            auto window =
+                naming::CreateNameDetail(nullptr, "王", "小明", "男", "1980", "5", "20", "巳 10",
+                                         "30", "上海", body.toStdString(), "科技有限公司", 0);
+            window->show();  // writes the report at once
+            QCOMPARE(
+                scoreLine(Child<velmora::ui::ReportMemo>(window, "reportMemo")->Lines()),
+                QStringLiteral("企业简称【%1】综合评分：%2分")
+                    .arg(body, Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(8, row)));
+            window->close();
+            ++compared;
+        }
+        QCOMPARE(compared, naming::kGridPageRows);
+
+        QString opened;
+        testing::ModalResponder responder([&](QWidget* modal) {
+            if (auto* detail = qobject_cast<naming::NameDetailWindow*>(modal)) {
+                opened = scoreLine(Child<velmora::ui::ReportMemo>(detail, "reportMemo")->Lines());
+                detail->close();
+            }
+        });
+        Child<QPushButton>(page, "detailButton")->click();
+        QCOMPARE(opened, QStringLiteral("企业简称【%1】综合评分：%2分")
+                             .arg(Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(4, 1),
+                                  Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(8, 1)));
     }
 
     void detailWindowWritesTheAnalysisReport() {
@@ -233,13 +362,14 @@ class NamingPageTest : public QObject {
             auto window =
                 naming::CreateNameDetail(nullptr, "王", "小明", c.sex, "1980", "5", "20", "巳 10",
                                          c.minute, "上海", c.body, "科技有限公司", c.dateKind);
-            QCOMPARE(window->owner_->sexBox_->currentText(),
+            QCOMPARE(Child<QComboBox>(window, "sexBox")->currentText(),
                      QString::fromUtf8(std::string(c.sex) == "男" ? "男" : "女"));
-            QCOMPARE(window->owner_->minuteBox_->currentText(), QString::fromUtf8(c.minute));
+            QCOMPARE(Child<QComboBox>(window, "minuteBox")->currentText(),
+                     QString::fromUtf8(c.minute));
             window->show();
 
             naming::NameAnalysisInput input;
-            input.Owner = window->owner_->ReadBirthInput();
+            input.Owner = Child<ui::OwnerPanel>(window, "ownerPanel")->ReadBirthInput();
             input.Owner.DateKind = c.dateKind;
             input.Prefix = "上海";
             input.MainBody = c.body;
@@ -252,8 +382,8 @@ class NamingPageTest : public QObject {
             QStringList lines;
             for (const std::string& line : expected.lines) lines << QString::fromStdString(line);
             QVERIFY(!lines.isEmpty());
-            QCOMPARE(window->reportMemo_->Lines(), lines);
-            QVERIFY(!window->reportMemo_->isReadOnly());
+            QCOMPARE(Child<velmora::ui::ReportMemo>(window, "reportMemo")->Lines(), lines);
+            QVERIFY(!Child<velmora::ui::ReportMemo>(window, "reportMemo")->isReadOnly());
             window->close();
         }
     }

@@ -6,12 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include "app/main_window.h"
 #include "bazi/bazi_page.h"
@@ -21,6 +25,8 @@
 #include "test_support.h"
 #include "ui/handler_guard.h"
 #include "ui/report_memo.h"
+
+using velmora::testing::Child;
 
 using velmora::app::MainWindow;
 using velmora::testing::ModalResponder;
@@ -54,11 +60,13 @@ struct SaveAnswer {
     int dialogs = 0;
     int other_boxes = 0;
     QString proposed;
+    QStringList messages;  // the texts of the other boxes
 
     void operator()(QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog) {
             ++other_boxes;
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) messages << box->text();
             if (auto* plain = qobject_cast<QDialog*>(modal)) plain->reject();
             return;
         }
@@ -103,7 +111,9 @@ class ReportOutputTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
         QTest::newRow("with extension") << "a.txt"
-                                        << "a.txt.txt";
+                                        << "a.txt";
+        QTest::newRow("upper-case extension") << "报告.TXT"
+                                              << "报告.TXT";
         QTest::newRow("without extension") << "a"
                                            << "a.txt";
         QTest::newRow("proposal kept") << ""
@@ -114,13 +124,54 @@ class ReportOutputTest : public QObject {
         QFETCH(QString, written);
         QTemporaryDir folder;
         MainWindow window;
-        Fill(*window.openingDayPage_->reportMemo_, {"开业吉日：2026-12-18"});
+        Fill(*Child<velmora::ui::ReportMemo>(
+                 Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo"),
+             {"开业吉日：2026-12-18"});
         SaveAnswer answer{folder.path(), typed};
         ModalResponder responder(std::ref(answer));
-        QTest::mouseClick(window.openingDayPage_->saveButton_, Qt::LeftButton);  // 保存
+        QTest::mouseClick(
+            Child<QPushButton>(Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"),
+                               "saveButton"),
+            Qt::LeftButton);  // 保存
         QCOMPARE(answer.dialogs, 1);
         QCOMPARE(QFileInfo(answer.proposed).fileName(), QStringLiteral("开业吉日"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+        // The status strip says where the report went.
+        const auto* strip = window.findChild<QLabel*>(QStringLiteral("statusStrip"));
+        QVERIFY(strip);
+        QCOMPARE(strip->text(),
+                 QStringLiteral("已保存到 ") + QDir(folder.path()).filePath(written));
+    }
+
+    void failedSaveSaysWhereAndWhy() {
+        QTemporaryDir folder;
+        QPlainTextEdit memo;
+        Fill(memo, {"x"});
+        QFileDialog dialog;
+        velmora::ui::PrepareSaveDialog(dialog);
+        SaveAnswer answer{folder.path(), "missing/a"};
+        ModalResponder responder(std::ref(answer));
+        const QString saved =
+            velmora::ui::SaveReportMemo(memo, dialog, QStringLiteral("企业名称分析"));
+        QVERIFY(saved.isEmpty());
+        QCOMPARE(answer.messages.size(), 1);
+        const QString path = QDir(folder.path()).filePath("missing/a.txt");
+        QCOMPARE(answer.messages[0], QStringLiteral("保存失败：") + path + QStringLiteral("（") +
+                                         QString::fromLocal8Bit(std::strerror(ENOENT)) +
+                                         QStringLiteral("）"));
+    }
+
+    void memoEndingWithALineBreakGainsNoEmptyLine() {
+        QTemporaryDir folder;
+        QPlainTextEdit memo;
+        memo.setPlainText(QStringLiteral("甲\n\nb\n"));
+        QFileDialog dialog;
+        velmora::ui::PrepareSaveDialog(dialog);
+        SaveAnswer answer{folder.path(), "r"};
+        ModalResponder responder(std::ref(answer));
+        velmora::ui::SaveReportMemo(memo, dialog, QStringLiteral("八字分析"));
+        QCOMPARE(ReadAll(QDir(folder.path()).filePath("r.txt")),
+                 QByteArray("\xBC\xD7\r\n\r\nb\r\n"));
     }
 
     void savedBytesAreGbkWithCrLfAndReplaceTheFile() {
@@ -149,7 +200,6 @@ class ReportOutputTest : public QObject {
         QTest::addColumn<int>("dialogs");
         QTest::newRow("blank memo") << QStringList{"  ", "", "\t "} << "a" << false << 0;
         QTest::newRow("cancelled") << QStringList{"x"} << "a" << true << 1;
-        QTest::newRow("no such folder") << QStringList{"x"} << "missing/a" << false << 1;
     }
     void nothingHappens() {
         QFETCH(QStringList, lines);
@@ -166,7 +216,7 @@ class ReportOutputTest : public QObject {
         ModalResponder responder(std::ref(answer));
         velmora::ui::SaveReportMemo(memo, dialog, QStringLiteral("企业名称分析"));
         QCOMPARE(answer.dialogs, dialogs);
-        QCOMPARE(answer.other_boxes, 0);  // silent, also when the write fails
+        QCOMPARE(answer.other_boxes, 0);
         QVERIFY(QDir(folder.path())
                     .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)
                     .isEmpty());
@@ -195,15 +245,25 @@ class ReportOutputTest : public QObject {
         ReportMemo* memo = nullptr;
         QPushButton* print = nullptr;
         if (page == "analysisPage")
-            memo = window.analysisPage_->reportMemo_, print = window.analysisPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::naming::AnalysisPage>(window, "analysisPage"), "reportMemo"),
+            print = Child<QPushButton>(Child<velmora::naming::AnalysisPage>(window, "analysisPage"),
+                                       "printButton");
         if (page == "baziPage")
-            memo = window.baziPage_->reportMemo_, print = window.baziPage_->printButton_;
-        if (page == "almanacPage")  // its widgets are its own: found by name
-            memo = window.almanacPage_->findChild<ReportMemo*>("entryMemo"),
-            print = window.almanacPage_->findChild<QPushButton*>("printButton");
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::bazi::BaziPage>(window, "baziPage"), "reportMemo"),
+            print = Child<QPushButton>(Child<velmora::bazi::BaziPage>(window, "baziPage"),
+                                       "printButton");
+        if (page == "almanacPage")
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::AlmanacPage>(window, "almanacPage"), "entryMemo"),
+            print = Child<QPushButton>(Child<velmora::calendar::AlmanacPage>(window, "almanacPage"),
+                                       "printButton");
         if (page == "openingDayPage")
-            memo = window.openingDayPage_->reportMemo_,
-            print = window.openingDayPage_->printButton_;
+            memo = Child<velmora::ui::ReportMemo>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "reportMemo"),
+            print = Child<QPushButton>(
+                Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage"), "printButton");
         QVERIFY(memo && print);
 
         QTemporaryDir folder;

@@ -8,8 +8,25 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace velmora::testing {
+
+// A page's or window's widget by object name; the test stops when it is missing.
+template <class T>
+T* Child(const QObject* parent, const char* name) {
+    T* child = parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    if (!child) qFatal("no widget named %s", name);
+    return child;
+}
+template <class T>
+T* Child(const QObject& parent, const char* name) {
+    return Child<T>(&parent, name);
+}
+template <class T, class P>
+T* Child(const std::unique_ptr<P>& parent, const char* name) {
+    return Child<T>(parent.get(), name);
+}
 
 // While alive, polls for modal windows and hands each one to `handle`, which
 // must close it (accept or reject). Keeps the tests from hanging on a box.
