@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 
 namespace velmora::store {
 namespace {
@@ -35,7 +36,13 @@ std::string_view FileName(DataFile file) {
 
 std::string DataFolder() {
     if (!FolderOverride().empty()) return FolderOverride();
-    static const std::string folder = ExecutableFolder() + "data/";
+    static const std::string folder = [] {
+        const char* chosen = std::getenv("VELMORA_DATA");
+        if (!chosen || !*chosen) return ExecutableFolder() + "data/";
+        std::string path = chosen;
+        if (path.back() != '/') path += '/';
+        return path;
+    }();
     return folder;
 }
 

@@ -9,14 +9,14 @@ namespace velmora::store {
 enum class DataFile { Vudazod, KelFile, KelBirth, Dream, Tgcode };
 
 inline constexpr DataFile kAllDataFiles[] = {DataFile::Vudazod, DataFile::KelFile,
-                                             DataFile::KelBirth, DataFile::Dream,
-                                             DataFile::Tgcode};
+                                             DataFile::KelBirth, DataFile::Dream, DataFile::Tgcode};
 
 // "Vudazod.db", "KelFile.db", "KelBirth.db", "dream.db", "Tgcode.db".
 std::string_view FileName(DataFile file);
 
-// The folder that holds the databases: "data/" beside the running executable,
-// ending with '/'. Tests may point it elsewhere with SetDataFolder.
+// The folder that holds the databases, ending with '/': the environment
+// variable VELMORA_DATA when it is set and not empty, otherwise "data/" beside
+// the running executable. Tests may point it elsewhere with SetDataFolder.
 std::string DataFolder();
 void SetDataFolder(std::string folder);
 

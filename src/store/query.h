@@ -45,10 +45,14 @@ class Field {
     long long AsInteger() const;  // NULL -> 0; text that is no integer -> ConversionError
     double AsNumber() const;      // NULL -> 0; text that is no number -> ConversionError
     DateValue AsDate() const;     // ISO "yyyy-MM-dd[ HH:mm:ss]" text -> date value
+    // The stored bytes of a text or BLOB, without a copy; empty for other kinds.
+    std::string_view Text() const {
+        return cell_ && cell_->kind == Cell::Kind::Text
+                   ? std::string_view(texts_ + cell_->offset, cell_->length)
+                   : std::string_view();
+    }
 
   private:
-    std::string_view Text() const { return {texts_ + cell_->offset, cell_->length}; }
-
     const Cell* cell_ = nullptr;
     const char* texts_ = nullptr;
 };
@@ -145,6 +149,8 @@ class Query {
 
   private:
     void EnsureConnection();
+    // Raises the DatabaseError of a failed SQLite call on the connection.
+    [[noreturn]] void Fail(int code);
     // Runs the SQL into `rows`, calling `afterRow` (when set) after each row.
     ResultRows Execute(const std::function<void(ResultRows& rows)>& afterRow);
     void ReleaseConnection();

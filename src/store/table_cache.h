@@ -1,0 +1,56 @@
+#pragma once
+// Small read-only tables kept in memory. A table is read from its database
+// file on first use and kept while the file stays the same (device, inode,
+// size and modification time), so a process reads it once and a rebuilt file
+// is read again. A failed read raises DatabaseError and keeps nothing.
+
+#include <sys/types.h>
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace velmora::store {
+
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// No value when the file cannot be looked at (then reading it reports why).
+std::optional<FileStamp> StampOf(const std::string& path);
+
+template <typename Table>
+class TableCache {
+  public:
+    using Reader = Table (*)(const std::string& connection);
+    explicit TableCache(Reader read) : read_(read) {}
+
+    // The table of the file `connection`, read now if it was not yet or the
+    // file has changed since. Safe to call from several threads.
+    std::shared_ptr<const Table> Get(const std::string& connection) {
+        const std::optional<FileStamp> stamp = StampOf(connection);
+        std::lock_guard lock(mutex_);
+        auto it = entries_.find(connection);
+        if (stamp && it != entries_.end() && it->second.stamp == *stamp) return it->second.table;
+        auto table = std::make_shared<const Table>(read_(connection));
+        if (stamp) entries_[connection] = Entry{*stamp, table};
+        return table;
+    }
+
+  private:
+    struct Entry {
+        FileStamp stamp;
+        std::shared_ptr<const Table> table;
+    };
+    Reader read_;
+    std::mutex mutex_;
+    std::map<std::string, Entry> entries_;
+};
+
+}  // namespace velmora::store
