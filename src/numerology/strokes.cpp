@@ -1,75 +1,19 @@
 #include "numerology/strokes.h"
 
 #include <algorithm>
-#include <map>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "base/gbk.h"
 #include "base/text.h"
 #include "numerology/shuli.h"
+#include "store/table_cache.h"
 
 namespace velmora::numerology {
 namespace {
 
-// Keys are looked up in batches through one IN list of fixed width, so the
-// statement stays prepared and each call takes the file's read lock once per
-// batch rather than once per character. Unused places are bound to NULL,
-// which matches nothing.
-constexpr size_t kBatch = 16;
-
-std::string BatchSql(std::string_view column, std::string_view table) {
-    std::string sql =
-        "select zi, " + std::string(column) + " from " + std::string(table) + " where zi in (";
-    for (size_t i = 0; i < kBatch; ++i) sql += i == 0 ? "?" : ", ?";
-    return sql + ")";
-}
-
-const std::string& StrokeSql() {
-    static const std::string sql = BatchSql("bh", "word");
-    return sql;
-}
-
-const std::string& TraditionalSql() {
-    static const std::string sql = BatchSql("ft", "word");
-    return sql;
-}
-
 constexpr std::string_view kReadingSql = "select nr from namefx where num = ?";
-
-// Runs one statement on the caller's query; the prepared statement is kept
-// while the SQL text stays the same.
-void OpenWith(store::Query& query, std::string_view sql, std::vector<store::Param> params) {
-    query.Close();
-    if (query.Sql() != sql) query.SetSql(std::string(sql));
-    query.SetParams(std::move(params));
-    query.Open();
-}
-
-// For each key of the text, the second column of the first word row whose zi
-// is that key (no value for NULL); keys without a row are absent from the map.
-std::map<std::string, std::optional<std::string>> LookUp(store::Query& query,
-                                                         const std::string& sql,
-                                                         const std::vector<std::string>& keys) {
-    std::vector<std::string> distinct;
-    for (const std::string& key : keys)
-        if (std::find(distinct.begin(), distinct.end(), key) == distinct.end())
-            distinct.push_back(key);
-    std::map<std::string, std::optional<std::string>> found;
-    for (size_t start = 0; start < distinct.size(); start += kBatch) {
-        std::vector<store::Param> params(kBatch);  // NULL by default
-        for (size_t i = 0; i < kBatch && start + i < distinct.size(); ++i)
-            params[i] = distinct[start + i];
-        OpenWith(query, sql, std::move(params));
-        for (query.First(); !query.AtEnd(); query.Next()) {
-            const std::string zi = query.FieldAt(0).AsText();
-            if (found.count(zi)) continue;
-            const store::Field value = query.FieldAt(1);
-            found.emplace(
-                zi, value.IsNull() ? std::nullopt : std::optional<std::string>(value.AsText()));
-        }
-    }
-    return found;
-}
 
 // The first character of a text (UTF-8), empty for an empty text.
 std::string FirstCharacter(const std::string& text) {
@@ -77,6 +21,53 @@ std::string FirstCharacter(const std::string& text) {
     const unsigned char lead = static_cast<unsigned char>(text[0]);
     const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     return text.substr(0, std::min(length, text.size()));
+}
+
+// What the lookups read of one character: the first `word` row of its `zi`.
+struct WordEntry {
+    std::optional<long long> bh;       // no value for NULL
+    std::optional<std::string> ft;     // first character of the trimmed form; NULL: none
+    std::string wuhang;                // trimmed
+    std::optional<std::string> badBh;  // a stored count that is no integer, reported when used
+};
+
+// The stroke, traditional-form and element columns of `word`, read once per file.
+struct WordTable {
+    std::unordered_map<std::string, WordEntry> entries;
+
+    static WordTable Read(const std::string& connection) {
+        store::Query query(connection, store::Query::kLookupTimeout);
+        query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
+        WordTable table;
+        query.Scan([&](const store::ResultRows& row) {
+            if (row.FieldAt(1, 0).IsNull()) return;
+            auto [it, added] = table.entries.try_emplace(row.FieldAt(1, 0).AsText());
+            if (!added) return;
+            WordEntry& e = it->second;
+            const store::Field bh = row.FieldAt(1, 1);
+            if (!bh.IsNull()) {
+                const std::string text = bh.AsText();
+                if (auto n = ParseInteger(text))
+                    e.bh = *n;
+                else
+                    e.badBh = text;
+            }
+            if (!row.FieldAt(1, 2).IsNull())
+                e.ft = FirstCharacter(Trim(row.FieldAt(1, 2).AsText()));
+            e.wuhang = Trim(row.FieldAt(1, 3).AsText());
+        });
+        return table;
+    }
+
+    const WordEntry* Find(const std::string& key) const {
+        auto it = entries.find(key);
+        return it == entries.end() ? nullptr : &it->second;
+    }
+};
+
+std::shared_ptr<const WordTable> WordsOf(const store::Query& query) {
+    static store::TableCache<WordTable> cache(&WordTable::Read);
+    return cache.Get(query.Connection());
 }
 
 }  // namespace
@@ -90,29 +81,35 @@ std::vector<std::string> CharacterKeys(std::string_view text) {
 }
 
 int GetStrokeCount(store::Query& query, std::string_view text) {
-    const std::vector<std::string> keys = CharacterKeys(text);
-    const auto found = LookUp(query, StrokeSql(), keys);
+    const auto words = WordsOf(query);
     int total = 0;
-    for (const std::string& key : keys) {
-        auto it = found.find(key);
-        if (it != found.end() && it->second) total += static_cast<int>(ToInteger(*it->second));
+    for (const std::string& key : CharacterKeys(text)) {
+        const WordEntry* e = words->Find(key);
+        if (!e) continue;
+        if (e->badBh) ToInteger(*e->badBh);  // raises the conversion error
+        if (e->bh) total += static_cast<int>(*e->bh);
     }
     return total;
 }
 
 std::string GetTraditionalForm(store::Query& query, std::string_view text) {
-    const std::vector<std::string> keys = CharacterKeys(text);
-    const auto found = LookUp(query, TraditionalSql(), keys);
+    const auto words = WordsOf(query);
     std::string result;
-    for (const std::string& key : keys) {
-        auto it = found.find(key);
-        if (it != found.end() && it->second) result += FirstCharacter(Trim(*it->second));
-    }
+    for (const std::string& key : CharacterKeys(text))
+        if (const WordEntry* e = words->Find(key); e && e->ft) result += *e->ft;
     return result;
 }
 
+std::string GetWordElement(store::Query& query, std::string_view character) {
+    const WordEntry* e = WordsOf(query)->Find(std::string(character));
+    return e ? e->wuhang : std::string();
+}
+
 std::string GetNameFxText(store::Query& query, long long number) {
-    OpenWith(query, kReadingSql, {store::Param(std::to_string(NameNumber(number)))});
+    query.Close();
+    if (query.Sql() != kReadingSql) query.SetSql(std::string(kReadingSql));
+    query.SetParams({store::Param(std::to_string(NameNumber(number)))});
+    query.Open();
     return query.RowCount() > 0 ? query.FieldAt(0).AsText() : std::string();
 }
 

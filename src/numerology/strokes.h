@@ -1,10 +1,11 @@
 #pragma once
-// Lookups in the character dictionary and the name-number readings. Each runs
-// on a query object the calling window owns: bound to Vudazod.db (table word)
-// for strokes and traditional forms, to KelFile.db (table namefx) for readings.
-// Every call sets the query's SQL, binds the keys as parameters (a quote in a
-// name is an ordinary character), opens it and leaves it open on its last
-// statement. Database errors (missing file or table, time-out) propagate as
+// Lookups in the character dictionary and the name-number readings. Each takes
+// a query object the calling window owns: bound to Vudazod.db (table word)
+// for strokes, traditional forms and elements, to KelFile.db (table namefx)
+// for readings. The columns of `word` the lookups use are read into memory
+// once per file (keys are whole texts, so a quote in a name is an ordinary
+// character); a reading runs its statement on the query and leaves it open.
+// Database errors (missing file or table, time-out) propagate as
 // DatabaseError.
 
 #include <string>
@@ -27,6 +28,9 @@ int GetStrokeCount(store::Query& query, std::string_view text);
 // The traditional forms of the keys joined: for each key the first character of
 // its trimmed word.ft; a key word lacks contributes nothing.
 std::string GetTraditionalForm(store::Query& query, std::string_view text);
+
+// The trimmed word.wuhang of a character; empty when word lacks it.
+std::string GetWordElement(store::Query& query, std::string_view character);
 
 // The namefx reading of NameNumber(number); the empty text when it has none.
 std::string GetNameFxText(store::Query& query, long long number);
