@@ -15,6 +15,7 @@
 #include "base/text.h"
 #include "calendar/lunar_calendar.h"
 #include "naming/candidate_grid.h"
+#include "naming/stroke_patterns.h"
 #include "numerology/strokes.h"
 #include "store/catalogue.h"
 #include "store/connection.h"
@@ -229,6 +230,7 @@ class SmallVudazod {
         EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
             << (error ? error : "");
         sqlite3_free(error);
+        WritePackedStrokePatterns(db);
         sqlite3_close(db);
         store::SetDataFolder(folder_.string() + "/");
     }
@@ -303,6 +305,34 @@ TEST(CandidateSearchTest, JoinStopsAtTheRowLimit) {
     store::Query result(store::Query::kSearchTimeout);
     OpenSearch(input, SearchState{}, result);
     EXPECT_EQ(result.RowCount(), 50000);  // 230 x 230 = 52900 combinations
+}
+
+// The built gz_packed holds gz as it stands: every row of each length, and
+// the rows of a pattern with their scores.
+TEST(CandidateSearchTest, PackedPatternsHoldTheBuiltGzRows) {
+    const std::string vudazod = store::BuildConnectionString(store::DataFile::Vudazod);
+    store::Query gz(vudazod, store::Query::kSearchTimeout);
+    for (int length = 2; length <= 4; ++length) {
+        const StrokePatterns patterns = StrokePatterns::Load(vudazod, length);
+        gz.SetSql("select count(*) from gz where lx = ?");
+        gz.SetParams({static_cast<long long>(length)});
+        gz.Open();
+        EXPECT_EQ(patterns.size(), static_cast<size_t>(gz.FieldAt(0).AsInteger())) << length;
+        gz.SetSql(
+            "select bh11, bh12, bh21, bh22, zf from gz where lx = ? and bh11 = 7 and bh12 in "
+            "(9, 16)");
+        gz.SetParams({static_cast<long long>(length)});
+        gz.Open();
+        ASSERT_GT(gz.RowCount(), 0) << length;
+        for (gz.First(); !gz.AtEnd(); gz.Next()) {
+            long long strokes[4];
+            for (int k = 0; k < length; ++k) strokes[k] = gz.FieldAt(k).AsInteger();
+            const StrokeKey key = *PackStrokes({strokes, static_cast<size_t>(length)});
+            const auto [first, last] = patterns.Find(key);
+            ASSERT_EQ(last - first, 1u) << length;
+            EXPECT_EQ(patterns.At(first).zf, gz.FieldAt(4).AsInteger()) << length;
+        }
+    }
 }
 
 TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {

@@ -17,6 +17,7 @@
 #include "naming/name_analysis.h"
 #include "naming/name_main_window.h"
 #include "naming/naming_page.h"
+#include "naming/stroke_patterns.h"
 #include "shell/owner_panel.h"
 #include "shell/page_context.h"
 #include "shell/report_memo.h"
@@ -50,6 +51,7 @@ class NamingPageTest : public QObject {
             "bh INTEGER);"
             "CREATE TABLE gz (lx INTEGER NOT NULL, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, "
             "bh22 INTEGER, zf INTEGER);"
+            "CREATE TABLE gz_packed (lx INTEGER PRIMARY KEY, patterns BLOB NOT NULL);"
             "CREATE TABLE MZ (ID INTEGER PRIMARY KEY, zi TEXT NOT NULL, wuhang TEXT, ft TEXT, "
             "bh INTEGER, bh1 INTEGER, bh2 INTEGER, fs REAL);"
             "INSERT INTO word VALUES ('天', '火', '天', 4);"
@@ -59,6 +61,7 @@ class NamingPageTest : public QObject {
             ") INSERT INTO CYZI (zi, wuhang, ft, bh) SELECT '乙' || i, '金木水火土', '乙' || i, 1 FROM n "
             "WHERE i <= " + std::to_string(count) + ";";
         QVERIFY(sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
+        naming::WritePackedStrokePatterns(handle);
         sqlite3_close(handle);
         store::SetDataFolder(folder.string() + "/");
     }
