@@ -1,6 +1,6 @@
 // velmora-cli strokes TEXT... : per text its stroke count and traditional form.
 
-#include <ostream>
+#include <iostream>
 
 #include "cli/commands.h"
 #include "numerology/strokes.h"
@@ -9,18 +9,20 @@
 namespace velmora::cli {
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err) {
-    const std::vector<std::string> texts = ArgsOrStdinLines(args);
-    if (texts.empty()) {
-        err << "usage: velmora-cli strokes TEXT... (or - to read lines from standard input)\n";
-        return 2;
-    }
     store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
                        store::Query::kLookupTimeout);
-    for (const std::string& text : texts) {
+    auto print = [&](const std::string& text) {
         const int strokes = numerology::GetStrokeCount(query, text);
         out << text << '\t' << strokes << '\t' << numerology::GetTraditionalForm(query, text)
             << '\n';
+    };
+    const bool fromStdin = args.size() == 1 && args[0] == "-";
+    if (fromStdin ? ForEachLine(std::cin, print) == 0 : args.empty()) {
+        err << "usage: velmora-cli strokes TEXT... (or - to read lines from standard input)\n";
+        return 2;
     }
+    if (!fromStdin)
+        for (const std::string& text : args) print(text);
     return 0;
 }
 

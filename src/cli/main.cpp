@@ -50,7 +50,8 @@ void PrintHelp(std::ostream& out) {
     out << "\n"
         << "Output is UTF-8, one result per line, fields separated by TAB.\n"
         << "Exit codes: 0 success, 1 conversion or database error, 2 usage or input message.\n"
-        << "The databases are read from the data/ folder beside this program.\n";
+        << "The databases are read from the data/ folder beside this program, or from the\n"
+        << "folder that the environment variable VELMORA_DATA names.\n";
 }
 
 }  // namespace
