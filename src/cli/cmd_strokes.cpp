@@ -9,11 +9,12 @@
 namespace velmora::cli {
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err) {
-    store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
-                       store::Query::kLookupTimeout);
+    const store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
+                             store::Query::kLookupTimeout);
+    std::shared_ptr<const numerology::Dictionary> words;  // read with the first text
     auto print = [&](const std::string& text) {
-        const int strokes = numerology::GetStrokeCount(query, text);
-        out << text << '\t' << strokes << '\t' << numerology::GetTraditionalForm(query, text)
+        if (!words) words = numerology::Dictionary::Of(query);
+        out << text << '\t' << words->StrokeCount(text) << '\t' << words->TraditionalForm(text)
             << '\n';
     };
     const bool fromStdin = args.size() == 1 && args[0] == "-";

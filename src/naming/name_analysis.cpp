@@ -43,10 +43,11 @@ void AddBlock(ReportSink& sink, store::Query& strokes, store::Query& texts,
 
 // "名称五行：九(木) 万(水)": the element of each body character in `word`.
 std::string BodyElementLine(store::Query& strokes, const std::string& body) {
+    const auto words = numerology::Dictionary::Of(strokes);
     std::string line = "企业简称五行：";
     bool first = true;
     for (const std::string& c : SplitChars(Trim(body))) {
-        const std::string element = numerology::GetWordElement(strokes, c);
+        const std::string element = words->Element(c);
         if (!first) line += " ";
         first = false;
         line += c + "(" + (element.empty() ? std::string("?") : element) + ")";
@@ -75,8 +76,9 @@ int NameTotalScore(store::Query& strokes, const std::string& mainBody) {
     const std::vector<std::string> chars = SplitChars(Trim(mainBody));
     std::vector<int> counts;
     int total = 0;
+    const auto words = numerology::Dictionary::Of(strokes);
     for (const std::string& c : chars) {
-        counts.push_back(numerology::GetStrokeCount(strokes, c));
+        counts.push_back(words->StrokeCount(c));
         total += counts.back();
     }
     if (counts.size() >= 2 && counts.size() <= 4) {

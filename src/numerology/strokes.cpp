@@ -23,53 +23,6 @@ std::string FirstCharacter(const std::string& text) {
     return text.substr(0, std::min(length, text.size()));
 }
 
-// What the lookups read of one character: the first `word` row of its `zi`.
-struct WordEntry {
-    std::optional<long long> bh;       // no value for NULL
-    std::optional<std::string> ft;     // first character of the trimmed form; NULL: none
-    std::string wuhang;                // trimmed
-    std::optional<std::string> badBh;  // a stored count that is no integer, reported when used
-};
-
-// The stroke, traditional-form and element columns of `word`, read once per file.
-struct WordTable {
-    std::unordered_map<std::string, WordEntry> entries;
-
-    static WordTable Read(const std::string& connection) {
-        store::Query query(connection, store::Query::kLookupTimeout);
-        query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
-        WordTable table;
-        query.Scan([&](const store::ResultRows& row) {
-            if (row.FieldAt(1, 0).IsNull()) return;
-            auto [it, added] = table.entries.try_emplace(row.FieldAt(1, 0).AsText());
-            if (!added) return;
-            WordEntry& e = it->second;
-            const store::Field bh = row.FieldAt(1, 1);
-            if (!bh.IsNull()) {
-                const std::string text = bh.AsText();
-                if (auto n = ParseInteger(text))
-                    e.bh = *n;
-                else
-                    e.badBh = text;
-            }
-            if (!row.FieldAt(1, 2).IsNull())
-                e.ft = FirstCharacter(Trim(row.FieldAt(1, 2).AsText()));
-            e.wuhang = Trim(row.FieldAt(1, 3).AsText());
-        });
-        return table;
-    }
-
-    const WordEntry* Find(const std::string& key) const {
-        auto it = entries.find(key);
-        return it == entries.end() ? nullptr : &it->second;
-    }
-};
-
-std::shared_ptr<const WordTable> WordsOf(const store::Query& query) {
-    static store::TableCache<WordTable> cache(&WordTable::Read);
-    return cache.Get(query.Connection());
-}
-
 }  // namespace
 
 std::vector<std::string> CharacterKeys(std::string_view text) {
@@ -80,11 +33,43 @@ std::vector<std::string> CharacterKeys(std::string_view text) {
     return keys;
 }
 
-int GetStrokeCount(store::Query& query, std::string_view text) {
-    const auto words = WordsOf(query);
+Dictionary Dictionary::Read(const std::string& connection) {
+    store::Query query(connection, store::Query::kLookupTimeout);
+    query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
+    Dictionary table;
+    query.Scan([&](const store::ResultRows& row) {
+        if (row.FieldAt(1, 0).IsNull()) return;
+        auto [it, added] = table.entries_.try_emplace(row.FieldAt(1, 0).AsText());
+        if (!added) return;
+        Entry& e = it->second;
+        const store::Field bh = row.FieldAt(1, 1);
+        if (!bh.IsNull()) {
+            const std::string text = bh.AsText();
+            if (auto n = ParseInteger(text))
+                e.bh = *n;
+            else
+                e.badBh = text;
+        }
+        if (!row.FieldAt(1, 2).IsNull()) e.ft = FirstCharacter(Trim(row.FieldAt(1, 2).AsText()));
+        e.wuhang = Trim(row.FieldAt(1, 3).AsText());
+    });
+    return table;
+}
+
+std::shared_ptr<const Dictionary> Dictionary::Of(const store::Query& query) {
+    static store::TableCache<Dictionary> cache(&Dictionary::Read);
+    return cache.Get(query.Connection());
+}
+
+const Dictionary::Entry* Dictionary::Find(const std::string& key) const {
+    auto it = entries_.find(key);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+int Dictionary::StrokeCount(std::string_view text) const {
     int total = 0;
     for (const std::string& key : CharacterKeys(text)) {
-        const WordEntry* e = words->Find(key);
+        const Entry* e = Find(key);
         if (!e) continue;
         if (e->badBh) ToInteger(*e->badBh);  // raises the conversion error
         if (e->bh) total += static_cast<int>(*e->bh);
@@ -92,17 +77,24 @@ int GetStrokeCount(store::Query& query, std::string_view text) {
     return total;
 }
 
-std::string GetTraditionalForm(store::Query& query, std::string_view text) {
-    const auto words = WordsOf(query);
+std::string Dictionary::TraditionalForm(std::string_view text) const {
     std::string result;
     for (const std::string& key : CharacterKeys(text))
-        if (const WordEntry* e = words->Find(key); e && e->ft) result += *e->ft;
+        if (const Entry* e = Find(key); e && e->ft) result += *e->ft;
     return result;
 }
 
-std::string GetWordElement(store::Query& query, std::string_view character) {
-    const WordEntry* e = WordsOf(query)->Find(std::string(character));
+std::string Dictionary::Element(std::string_view character) const {
+    const Entry* e = Find(std::string(character));
     return e ? e->wuhang : std::string();
+}
+
+int GetStrokeCount(store::Query& query, std::string_view text) {
+    return Dictionary::Of(query)->StrokeCount(text);
+}
+
+std::string GetTraditionalForm(store::Query& query, std::string_view text) {
+    return Dictionary::Of(query)->TraditionalForm(text);
 }
 
 std::string GetNameFxText(store::Query& query, long long number) {

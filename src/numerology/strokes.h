@@ -8,8 +8,11 @@
 // Database errors (missing file or table, time-out) propagate as
 // DatabaseError.
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "store/query.h"
@@ -22,15 +25,40 @@ namespace velmora::numerology {
 // cut out of step and its keys match no character.
 std::vector<std::string> CharacterKeys(std::string_view text);
 
+// The columns bh, ft and wuhang of `word` in memory, each character's first
+// row. A run of lookups takes the dictionary once (Of) and asks it; the
+// functions below take it for each call.
+class Dictionary {
+  public:
+    // The dictionary of the file `query` is bound to, read once per file.
+    static std::shared_ptr<const Dictionary> Of(const store::Query& query);
+    static Dictionary Read(const std::string& connection);
+
+    // The sum of word.bh over the keys of the text; a key word lacks counts 0.
+    int StrokeCount(std::string_view text) const;
+    // The traditional forms of the keys joined: for each key the first
+    // character of its trimmed word.ft; a key word lacks contributes nothing.
+    std::string TraditionalForm(std::string_view text) const;
+    // The trimmed word.wuhang of a character; empty when word lacks it.
+    std::string Element(std::string_view character) const;
+
+  private:
+    struct Entry {
+        std::optional<long long> bh;       // no value for NULL
+        std::optional<std::string> ft;     // first character of the trimmed form; NULL: none
+        std::string wuhang;                // trimmed
+        std::optional<std::string> badBh;  // a stored count that is no integer, raised when used
+    };
+    const Entry* Find(const std::string& key) const;
+    std::unordered_map<std::string, Entry> entries_;
+};
+
 // The sum of word.bh over the keys of the text; a key word lacks counts 0.
 int GetStrokeCount(store::Query& query, std::string_view text);
 
 // The traditional forms of the keys joined: for each key the first character of
 // its trimmed word.ft; a key word lacks contributes nothing.
 std::string GetTraditionalForm(store::Query& query, std::string_view text);
-
-// The trimmed word.wuhang of a character; empty when word lacks it.
-std::string GetWordElement(store::Query& query, std::string_view character);
 
 // The namefx reading of NameNumber(number); the empty text when it has none.
 std::string GetNameFxText(store::Query& query, long long number);
