@@ -311,6 +311,8 @@ void OpenSearch(const SearchInput& input, const SearchState& state, store::Query
     const StrokePatterns& patterns = StrokePatterns::Of(result.Connection(), input.Length);
 
     store::ResultRows rows({"zi", "wuhang", "ft", "bh", "fs"});
+    // Room for the row limit: zi, wuhang and ft of up to four characters each.
+    if (plan.RowLimit > 0) rows.Reserve(plan.RowLimit, plan.RowLimit * 3 * 4 * 3);
     PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, rows).Run();
     result.Open(std::move(rows));
 }

@@ -21,8 +21,6 @@ namespace {
 static_assert(std::endian::native == std::endian::little,
               "gz_packed holds little-endian integers, read as they are");
 
-constexpr std::int32_t kNoScore = INT32_MIN;
-
 }  // namespace
 
 std::optional<StrokeKey> PackStrokes(std::span<const long long> strokes, int first) {
@@ -49,34 +47,81 @@ const StrokePatterns& StrokePatterns::Of(const std::string& connection, int leng
 }
 
 StrokePatterns StrokePatterns::Load(const std::string& connection, int length) {
-    store::Query packed(connection, store::Query::kSearchTimeout);
-    packed.SetSql("select patterns from gz_packed where lx = ?");
-    packed.SetParams({static_cast<long long>(length)});
-    packed.Open();
     StrokePatterns table;
-    if (packed.RowCount() == 0) return table;
-    const std::string_view bytes = packed.FieldAt(0).Text();
-    constexpr size_t kRecord = sizeof(StrokeKey) + sizeof(std::int32_t);
-    if (bytes.size() % kRecord != 0)
+    size_t bytes = 0;
+    store::Query packed(connection, store::Query::kSearchTimeout);
+    // The row of a length is its rowid: the BLOB goes straight into place.
+    const bool found = packed.ReadBlob("gz_packed", "patterns", length, [&](size_t size) -> void* {
+        bytes = size;
+        table.blob_ = std::make_unique_for_overwrite<std::uint64_t[]>(size / 8 + 1);
+        return table.blob_.get();
+    });
+    if (!found) return table;
+    std::uint32_t widths[2] = {0, 0};
+    if (bytes >= sizeof widths) std::memcpy(widths, table.blob_.get(), sizeof widths);
+    const size_t record = widths[0] + widths[1];
+    if ((widths[0] != 4 && widths[0] != 8) || (widths[1] != 2 && widths[1] != 4) ||
+        (bytes - sizeof widths) % record != 0)
         throw DatabaseError("数据库文件" + connection + "读取失败：gz_packed 第 " +
-                                std::to_string(length) + " 行的长度不对",
+                                std::to_string(length) + " 行的格式不对",
                             connection);
-    const size_t n = bytes.size() / kRecord;
-    table.keys_.resize(n);
-    table.scores_.resize(n);
-    std::memcpy(table.keys_.data(), bytes.data(), n * sizeof(StrokeKey));
-    std::memcpy(table.scores_.data(), bytes.data() + n * sizeof(StrokeKey),
-                n * sizeof(std::int32_t));
+    table.size_ = (bytes - sizeof widths) / record;
+    table.narrowKeys_ = widths[0] == 4;
+    table.narrowScores_ = widths[1] == 2;
+    const auto* start = reinterpret_cast<const unsigned char*>(table.blob_.get()) + sizeof widths;
+    table.keys_ = start;
+    table.scores_ = start + table.size_ * widths[0];
     return table;
 }
 
+namespace {
+
+// A key of 16 bits a position in 8 bits a position; none when a count is above 255.
+std::optional<std::uint32_t> NarrowKey(StrokeKey key) {
+    std::uint32_t narrow = 0;
+    for (int position = 0; position < 4; ++position) {
+        const StrokeKey count = (key >> (16 * (3 - position))) & 0xFFFF;
+        if (count > 0xFF) return std::nullopt;
+        narrow |= static_cast<std::uint32_t>(count) << (8 * (3 - position));
+    }
+    return narrow;
+}
+
+StrokeKey WideKey(std::uint32_t narrow) {
+    StrokeKey key = 0;
+    for (int position = 0; position < 4; ++position)
+        key |= static_cast<StrokeKey>((narrow >> (8 * (3 - position))) & 0xFF)
+               << (16 * (3 - position));
+    return key;
+}
+
+template <typename T>
+std::pair<size_t, size_t> Range(const void* keys, size_t size, T key) {
+    const T* begin = static_cast<const T*>(keys);
+    auto [first, last] = std::equal_range(begin, begin + size, key);
+    return {static_cast<size_t>(first - begin), static_cast<size_t>(last - begin)};
+}
+
+}  // namespace
+
 std::pair<size_t, size_t> StrokePatterns::Find(StrokeKey key) const {
-    auto [first, last] = std::equal_range(keys_.begin(), keys_.end(), key);
-    return {static_cast<size_t>(first - keys_.begin()), static_cast<size_t>(last - keys_.begin())};
+    if (!narrowKeys_) return Range(keys_, size_, key);
+    const std::optional<std::uint32_t> narrow = NarrowKey(key);
+    return narrow ? Range(keys_, size_, *narrow) : std::pair<size_t, size_t>{0, 0};
 }
 
 StrokePattern StrokePatterns::At(size_t i) const {
-    return {keys_[i], scores_[i] == kNoScore ? std::nullopt : std::optional<int>(scores_[i])};
+    StrokePattern p;
+    p.key = narrowKeys_ ? WideKey(static_cast<const std::uint32_t*>(keys_)[i])
+                        : static_cast<const StrokeKey*>(keys_)[i];
+    if (narrowScores_) {
+        const std::int16_t score = static_cast<const std::int16_t*>(scores_)[i];
+        if (score != INT16_MIN) p.zf = score;
+    } else {
+        const std::int32_t score = static_cast<const std::int32_t*>(scores_)[i];
+        if (score != INT32_MIN) p.zf = score;
+    }
+    return p;
 }
 
 void WritePackedStrokePatterns(sqlite3* db) {
@@ -124,23 +169,34 @@ void WritePackedStrokePatterns(sqlite3* db) {
             patterns.begin(), patterns.end(),
             [](const StrokePattern& a, const StrokePattern& b) { return a.key < b.key; });
 
-        std::vector<unsigned char> blob(patterns.size() * (sizeof(StrokeKey) + 4));
-        unsigned char* at = blob.data();
+        bool narrowKeys = true, narrowScores = true;
         for (const StrokePattern& p : patterns) {
-            std::memcpy(at, &p.key, sizeof p.key);
-            at += sizeof p.key;
+            narrowKeys = narrowKeys && NarrowKey(p.key);
+            narrowScores = narrowScores && (!p.zf || (*p.zf > INT16_MIN && *p.zf <= INT16_MAX));
+        }
+        const std::uint32_t widths[2] = {narrowKeys ? 4u : 8u, narrowScores ? 2u : 4u};
+        std::vector<unsigned char> blob(sizeof widths + patterns.size() * (widths[0] + widths[1]));
+        unsigned char* at = blob.data();
+        auto put = [&at](const auto& value) {
+            std::memcpy(at, &value, sizeof value);
+            at += sizeof value;
+        };
+        put(widths);
+        for (const StrokePattern& p : patterns) {
+            if (narrowKeys)
+                put(*NarrowKey(p.key));
+            else
+                put(p.key);
         }
         for (const StrokePattern& p : patterns) {
-            const std::int32_t score = p.zf ? *p.zf : kNoScore;
-            std::memcpy(at, &score, sizeof score);
-            at += sizeof score;
+            if (narrowScores)
+                put(static_cast<std::int16_t>(p.zf ? *p.zf : INT16_MIN));
+            else
+                put(static_cast<std::int32_t>(p.zf ? *p.zf : INT32_MIN));
         }
         sqlite3_reset(write);
         sqlite3_bind_int(write, 1, length);
-        if (blob.empty())
-            sqlite3_bind_zeroblob(write, 2, 0);  // a null pointer would bind NULL
-        else
-            sqlite3_bind_blob64(write, 2, blob.data(), blob.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_blob64(write, 2, blob.data(), blob.size(), SQLITE_TRANSIENT);
         check(sqlite3_step(write), SQLITE_DONE);
     }
 }

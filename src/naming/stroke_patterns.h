@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -41,19 +42,28 @@ class StrokePatterns {
     // The positions [first, last) of the rows whose strokes are `key`.
     std::pair<size_t, size_t> Find(StrokeKey key) const;
     StrokePattern At(size_t i) const;
-    size_t size() const { return keys_.size(); }
+    size_t size() const { return size_; }
 
   private:
-    std::vector<StrokeKey> keys_;       // sorted
-    std::vector<std::int32_t> scores_;  // kNoScore for NULL
+    // The BLOB as read (see WritePackedStrokePatterns); keys_ and scores_
+    // point into it.
+    std::unique_ptr<std::uint64_t[]> blob_;
+    size_t size_ = 0;
+    bool narrowKeys_ = false, narrowScores_ = false;
+    const void* keys_ = nullptr;
+    const void* scores_ = nullptr;
 };
 
 // Writes `gz_packed` from `gz` on an open, writable database: one row per body
 // length 2, 3 and 4 with that length's rows of `gz`, each row whose strokes of
 // the first `length` positions are present and within 0..65535, sorted by its
-// strokes (rows of equal strokes in `gz` order). The BLOB holds the keys as
-// 64-bit integers, then the scores as 32-bit integers (INT32_MIN for NULL),
-// both in the machine's little-endian order. Raises std::runtime_error.
+// strokes (rows of equal strokes in `gz` order). The BLOB holds, in the
+// machine's little-endian order: the bytes of a key (4 or 8) and of a score
+// (2 or 4) as two 32-bit integers, then the keys, then the scores. Keys take
+// 4 bytes (8 bits a position) when every stroke is below 256, else the 8 of
+// StrokeKey; scores take 2 bytes when every one fits (NULL is the type's
+// lowest value). The narrow form halves what a process reads and keeps in
+// memory. Raises std::runtime_error.
 void WritePackedStrokePatterns(sqlite3* db);
 
 // Reads the patterns of every body length of the file into the kept tables,

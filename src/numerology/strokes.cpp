@@ -35,24 +35,52 @@ std::vector<std::string> CharacterKeys(std::string_view text) {
 
 Dictionary Dictionary::Read(const std::string& connection) {
     store::Query query(connection, store::Query::kLookupTimeout);
-    query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
+    // Room for every row at once: growing would copy the entries, and fresh
+    // memory is what this read costs most.
+    query.SetSql("select count(*), sum(length(CAST(zi AS BLOB))) from word");
+    query.Open();
     Dictionary table;
+    table.entries_.reserve(static_cast<size_t>(query.FieldAt(0).AsInteger()));
+    table.texts_.reserve(static_cast<size_t>(query.FieldAt(1).AsInteger() * 3));
+    query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
+    auto keep = [&](std::string_view text) {
+        const Text t{static_cast<std::uint32_t>(table.texts_.size()),
+                     static_cast<std::uint32_t>(text.size())};
+        table.texts_ += text;
+        return t;
+    };
     query.Scan([&](const store::ResultRows& row) {
         if (row.FieldAt(1, 0).IsNull()) return;
-        auto [it, added] = table.entries_.try_emplace(row.FieldAt(1, 0).AsText());
-        if (!added) return;
-        Entry& e = it->second;
+        Entry& e = table.entries_.emplace_back();
+        const std::string zi = row.FieldAt(1, 0).AsText();
+        e.zi = keep(zi);
         const store::Field bh = row.FieldAt(1, 1);
         if (!bh.IsNull()) {
             const std::string text = bh.AsText();
-            if (auto n = ParseInteger(text))
+            if (auto n = ParseInteger(text)) {
                 e.bh = *n;
-            else
-                e.badBh = text;
+                e.hasBh = true;
+            } else {
+                e.badBh = true;
+                table.badCounts_.try_emplace(zi, text);
+            }
         }
-        if (!row.FieldAt(1, 2).IsNull()) e.ft = FirstCharacter(Trim(row.FieldAt(1, 2).AsText()));
-        e.wuhang = Trim(row.FieldAt(1, 3).AsText());
+        if (!row.FieldAt(1, 2).IsNull()) {
+            e.ft = keep(FirstCharacter(Trim(row.FieldAt(1, 2).AsText())));
+            e.hasFt = true;
+        }
+        e.wuhang = keep(Trim(row.FieldAt(1, 3).AsText()));
     });
+    // One entry per character, its first row.
+    auto byKey = [&](const Entry& a, const Entry& b) {
+        return table.View(a.zi) < table.View(b.zi);
+    };
+    std::stable_sort(table.entries_.begin(), table.entries_.end(), byKey);
+    auto same = [&](const Entry& a, const Entry& b) {
+        return table.View(a.zi) == table.View(b.zi);
+    };
+    table.entries_.erase(std::unique(table.entries_.begin(), table.entries_.end(), same),
+                         table.entries_.end());
     return table;
 }
 
@@ -61,9 +89,10 @@ std::shared_ptr<const Dictionary> Dictionary::Of(const store::Query& query) {
     return cache.Get(query.Connection());
 }
 
-const Dictionary::Entry* Dictionary::Find(const std::string& key) const {
-    auto it = entries_.find(key);
-    return it == entries_.end() ? nullptr : &it->second;
+const Dictionary::Entry* Dictionary::Find(std::string_view key) const {
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), key,
+                               [&](const Entry& e, std::string_view k) { return View(e.zi) < k; });
+    return it != entries_.end() && View(it->zi) == key ? &*it : nullptr;
 }
 
 int Dictionary::StrokeCount(std::string_view text) const {
@@ -71,8 +100,8 @@ int Dictionary::StrokeCount(std::string_view text) const {
     for (const std::string& key : CharacterKeys(text)) {
         const Entry* e = Find(key);
         if (!e) continue;
-        if (e->badBh) ToInteger(*e->badBh);  // raises the conversion error
-        if (e->bh) total += static_cast<int>(*e->bh);
+        if (e->badBh) ToInteger(badCounts_.at(key));  // raises the conversion error
+        if (e->hasBh) total += static_cast<int>(e->bh);
     }
     return total;
 }
@@ -80,13 +109,13 @@ int Dictionary::StrokeCount(std::string_view text) const {
 std::string Dictionary::TraditionalForm(std::string_view text) const {
     std::string result;
     for (const std::string& key : CharacterKeys(text))
-        if (const Entry* e = Find(key); e && e->ft) result += *e->ft;
+        if (const Entry* e = Find(key); e && e->hasFt) result += View(e->ft);
     return result;
 }
 
 std::string Dictionary::Element(std::string_view character) const {
-    const Entry* e = Find(std::string(character));
-    return e ? e->wuhang : std::string();
+    const Entry* e = Find(character);
+    return e ? std::string(View(e->wuhang)) : std::string();
 }
 
 int GetStrokeCount(store::Query& query, std::string_view text) {

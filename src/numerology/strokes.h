@@ -8,6 +8,7 @@
 // Database errors (missing file or table, time-out) propagate as
 // DatabaseError.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,14 +44,27 @@ class Dictionary {
     std::string Element(std::string_view character) const;
 
   private:
-    struct Entry {
-        std::optional<long long> bh;       // no value for NULL
-        std::optional<std::string> ft;     // first character of the trimmed form; NULL: none
-        std::string wuhang;                // trimmed
-        std::optional<std::string> badBh;  // a stored count that is no integer, raised when used
+    // A piece of texts_.
+    struct Text {
+        std::uint32_t offset = 0, length = 0;
     };
-    const Entry* Find(const std::string& key) const;
-    std::unordered_map<std::string, Entry> entries_;
+    // Kept small: twenty thousand of them are read by every process that
+    // counts a stroke.
+    struct Entry {
+        Text zi;
+        Text ft;      // first character of the trimmed form
+        Text wuhang;  // trimmed
+        long long bh = 0;
+        bool hasBh = false;  // false for NULL
+        bool hasFt = false;  // false for NULL
+        bool badBh = false;  // the stored count is no integer: badCounts_ holds its text
+    };
+    std::string_view View(Text t) const { return {texts_.data() + t.offset, t.length}; }
+    const Entry* Find(std::string_view key) const;
+
+    std::vector<Entry> entries_;  // sorted by zi, one per character
+    std::string texts_;
+    std::unordered_map<std::string, std::string> badCounts_;  // zi -> stored text
 };
 
 // The sum of word.bh over the keys of the text; a key word lacks counts 0.

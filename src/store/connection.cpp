@@ -2,11 +2,16 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 
+#include "store/table_cache.h"
+
 namespace velmora::store {
 namespace {
+
+std::atomic<unsigned> folderGeneration = 0;
 
 std::string& FolderOverride() {
     static std::string folder;
@@ -49,7 +54,10 @@ std::string DataFolder() {
 void SetDataFolder(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     FolderOverride() = std::move(folder);
+    ++folderGeneration;
 }
+
+unsigned DataFolderGeneration() { return folderGeneration; }
 
 std::string BuildConnectionString(DataFile file) {
     return DataFolder() + std::string(FileName(file));

@@ -16,7 +16,8 @@ std::string_view FileName(DataFile file);
 
 // The folder that holds the databases, ending with '/': the environment
 // variable VELMORA_DATA when it is set and not empty, otherwise "data/" beside
-// the running executable. Tests may point it elsewhere with SetDataFolder.
+// the running executable. Tests may point it elsewhere with SetDataFolder,
+// which also makes the kept tables look at their files again.
 std::string DataFolder();
 void SetDataFolder(std::string folder);
 

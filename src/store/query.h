@@ -77,6 +77,13 @@ class ResultRows {
     void AddText(std::initializer_list<std::string_view> parts);
     void AddText(std::string_view text) { AddText({text}); }
 
+    // Room for `rows` rows holding `textBytes` bytes of text, so filling them
+    // does not copy what is already there.
+    void Reserve(size_t rows, size_t textBytes) {
+        cells_.reserve(rows * columns_.size());
+        texts_.reserve(textBytes);
+    }
+
     // Drops the rows, keeps the columns and the room the rows took.
     void ClearRows() {
         cells_.clear();
@@ -129,6 +136,11 @@ class Query {
     // argument) instead of keeping it: for large reads the caller turns into a
     // structure of its own. The query is closed afterwards.
     void Scan(const std::function<void(const ResultRows& row)>& row);
+    // Reads one BLOB cell, named by table, column and rowid, straight into
+    // memory of the caller's: `into` gets the cell's size and returns where
+    // its bytes go. False when there is no such row. Raises DatabaseError.
+    bool ReadBlob(const char* table, const char* column, long long rowid,
+                  const std::function<void*(size_t size)>& into);
     // Drops the result; closing a closed query does nothing.
     void Close();
     bool IsOpen() const { return open_; }

@@ -1,11 +1,15 @@
 #pragma once
 // Small read-only tables kept in memory. A table is read from its database
 // file on first use and kept while the file stays the same (device, inode,
-// size and modification time), so a process reads it once and a rebuilt file
-// is read again. A failed read raises DatabaseError and keeps nothing.
+// size and modification time). Looking at the file costs a system call, far
+// more than a lookup, so it is looked at again only a second after the last
+// look, or at once after SetDataFolder: a process reads a table once, and a
+// rebuilt file is read again. A failed read raises DatabaseError and keeps
+// nothing.
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -25,6 +29,10 @@ struct FileStamp {
 // No value when the file cannot be looked at (then reading it reports why).
 std::optional<FileStamp> StampOf(const std::string& path);
 
+// Counts the calls of SetDataFolder: a cached table older than the last call
+// looks at its file again.
+unsigned DataFolderGeneration();
+
 template <typename Table>
 class TableCache {
   public:
@@ -34,18 +42,30 @@ class TableCache {
     // The table of the file `connection`, read now if it was not yet or the
     // file has changed since. Safe to call from several threads.
     std::shared_ptr<const Table> Get(const std::string& connection) {
-        const std::optional<FileStamp> stamp = StampOf(connection);
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point now = Clock::now();
+        const unsigned generation = DataFolderGeneration();
         std::lock_guard lock(mutex_);
         auto it = entries_.find(connection);
-        if (stamp && it != entries_.end() && it->second.stamp == *stamp) return it->second.table;
+        if (it != entries_.end() && it->second.generation == generation &&
+            now - it->second.looked < std::chrono::seconds(1))
+            return it->second.table;
+        const std::optional<FileStamp> stamp = StampOf(connection);
+        if (stamp && it != entries_.end() && it->second.stamp == *stamp) {
+            it->second.generation = generation;
+            it->second.looked = now;
+            return it->second.table;
+        }
         auto table = std::make_shared<const Table>(read_(connection));
-        if (stamp) entries_[connection] = Entry{*stamp, table};
+        if (stamp) entries_[connection] = Entry{*stamp, generation, now, table};
         return table;
     }
 
   private:
     struct Entry {
         FileStamp stamp;
+        unsigned generation;
+        std::chrono::steady_clock::time_point looked;
         std::shared_ptr<const Table> table;
     };
     Reader read_;

@@ -189,6 +189,9 @@ TEST(Lookups, TablesFollowTheirFile) {
     ASSERT_EQ(sqlite3_exec(db, edits, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     std::filesystem::rename(rebuilt, tgcode);
+    // The tables look at their file a second after the last look, or at once
+    // when the data folder is set again.
+    store::SetDataFolder(store::DataFolder());
     EXPECT_EQ(NayinOf("甲子"), "新纳音");
     EXPECT_EQ(NayinOf("甲子  "), "新纳音");
     EXPECT_EQ(NayinOf("乙丑"), "海中金");  // a stored key with a blank matches nothing

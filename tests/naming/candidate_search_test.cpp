@@ -335,6 +335,36 @@ TEST(CandidateSearchTest, PackedPatternsHoldTheBuiltGzRows) {
     }
 }
 
+// Strokes above 255 or scores beyond 16 bits take the wide form of the
+// packed patterns; either form finds every row of a pattern, in gz order.
+TEST(CandidateSearchTest, PackedPatternsInTheNarrowAndTheWideForm) {
+    for (const bool wide : {false, true}) {
+        const SmallVudazod data(
+            std::string("INSERT INTO gz VALUES (2, 4, 1, NULL, NULL, NULL), "
+                        "(2, 4, 1, NULL, NULL, 80), (2, 5, 255, NULL, NULL, -7), (2, 4, NULL, "
+                        "NULL, NULL, 60), (3, 4, 1, 2, NULL, 99);") +
+            (wide ? "INSERT INTO gz VALUES (2, 300, 1, NULL, NULL, 100000);" : ""));
+        const StrokePatterns patterns =
+            StrokePatterns::Load(store::BuildConnectionString(store::DataFile::Vudazod), 2);
+        EXPECT_EQ(patterns.size(), wide ? 4u : 3u);
+        auto scores = [&](std::vector<long long> strokes) {
+            std::vector<std::optional<int>> found;
+            const auto [first, last] = patterns.Find(*PackStrokes(strokes));
+            for (size_t i = first; i < last; ++i) {
+                EXPECT_EQ(patterns.At(i).key, *PackStrokes(strokes));
+                found.push_back(patterns.At(i).zf);
+            }
+            return found;
+        };
+        using Scores = std::vector<std::optional<int>>;
+        EXPECT_EQ(scores({4, 1}), (Scores{std::nullopt, 80})) << wide;
+        EXPECT_EQ(scores({5, 255}), (Scores{-7})) << wide;
+        EXPECT_EQ(scores({4, 2}), Scores{}) << wide;
+        EXPECT_EQ(scores({256, 1}), Scores{}) << wide;
+        EXPECT_EQ(scores({300, 1}), wide ? Scores{100000} : Scores{}) << wide;
+    }
+}
+
 TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {
     for (const std::string odd : {"'", "x", "\"", "?"}) {
         for (int length = 2; length <= 4; ++length) {
