@@ -49,7 +49,7 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
             err << "velmora-cli suggest: --fixed takes POS=CHAR with POS 1..4\n";
             return 2;
         }
-        input.Namezhi[*pos - 1] = value.substr(eq + 1);
+        input.FixedChars[*pos - 1] = value.substr(eq + 1);
     }
     auto options = ParseOptions(
         rest, {VELMORA_BIRTH_OPTIONS, "--prefix", "--suffix", "--length", "--pages"}, err);
@@ -60,8 +60,8 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     const auto birth = BirthFromOptions(*options, err);
     if (!birth) return 2;
     input.birth = *birth;
-    input.NameBegin = (*options)["prefix"];
-    input.NameEnd = (*options)["suffix"];
+    input.Prefix = (*options)["prefix"];
+    input.Suffix = (*options)["suffix"];
     const auto length = options->count("length")
                             ? NumberOption("length", (*options)["length"], 2, 4, err)
                             : std::optional<int>(2);
@@ -87,7 +87,7 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     if (result.RowCount() <= naming::kPagedRowLimit) pages = 1;
     for (int page = 0; page < *pages; ++page)
         for (const naming::GridRow& row :
-             naming::BuildNamePage(result, state, input.NameBegin, input.NameEnd, draw)) {
+             naming::BuildNamePage(result, state, input.Prefix, input.Suffix, draw)) {
             for (size_t col = 0; col < row.size(); ++col) out << (col ? "\t" : "") << row[col];
             out << '\n';
         }
