@@ -81,6 +81,7 @@ class MainWindow : public QWidget {
     ui::MainQueries queries_;
     ui::PageContext context_;
     bool shown_once_ = false;
+    bool painted_once_ = false;
 };
 
 }  // namespace velmora::app

@@ -32,6 +32,9 @@ class ToolsPage : public QWidget {
     QLabel* picture_;
     std::array<QToolButton*, kTools> Buttons;  // in the order of SetWindowFactory
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     std::array<WindowFactory, kTools> factories_;
     std::array<QPointer<QDialog>, kTools> windows_;
