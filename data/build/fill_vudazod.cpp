@@ -14,6 +14,7 @@
 
 #include "base/text.h"
 #include "builder.h"
+#include "naming/stroke_patterns.h"
 #include "numerology/pattern_score.h"
 
 namespace velmora::databuild {
@@ -269,6 +270,7 @@ void FillVudazod(BuildContext& context) {
     }
 
     FillGz(db);
+    naming::WritePackedStrokePatterns(db.Handle());
     FillMz(db, context.sources / "mz_parts.txt", pool);
 }
 

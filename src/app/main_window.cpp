@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -129,6 +130,7 @@ void MainWindow::BuildFrame() {
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
     background_->setPixmap(QPixmap::fromImage(LoadAsset(QStringLiteral("main_background.jpg"))));
+    background_->installEventFilter(this);
 
     titleStrip_ = new QWidget(this);
     titleStrip_->setObjectName(QStringLiteral("titleStrip"));
@@ -282,6 +284,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Data the first page does not need at once is read after the window has
+    // been painted for the first time.
+    if (watched == background_ && event->type() == QEvent::Paint && !painted_once_) {
+        painted_once_ = true;
+        QTimer::singleShot(0, namingPage_, &naming::NamingPage::StartBackgroundRead);
+    }
     // Any button pressed on the title strip hands the move to the window system.
     if (watched == titleStrip_ && event->type() == QEvent::MouseButtonPress) {
         if (QWindow* handle = windowHandle()) handle->startSystemMove();

@@ -87,6 +87,7 @@ class MainWindow : public QWidget {
     ui::PageContext context_;
     bool shown_once_ = false;
     std::optional<calendar::BirthInput> lastOwner_;  // the owner last typed on a page
+    bool painted_once_ = false;
 };
 
 }  // namespace velmora::app

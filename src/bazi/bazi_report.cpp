@@ -44,11 +44,11 @@ std::string MinorPillar(const FourPillars& p, int n) {
 }
 
 // Line 14 or 15 entry: the hidden stem at GBK bytes `start`, `start + 1`.
-std::string HiddenEntry(store::Query& tg, const FourPillars& p, const std::string& hidden,
+std::string HiddenEntry(const StemBranchTables& tg, const FourPillars& p, const std::string& hidden,
                         int start) {
     const std::string c = Trim(gbk::ByteSlice(hidden, start, 2));
     if (c.empty()) return "       ";
-    return c + TenGodOf(tg, p.DayStem + c) + " ";
+    return c + tg.TenGodOf(p.DayStem + c) + " ";
 }
 
 }  // namespace
@@ -115,13 +115,14 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
         static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
         static_cast<int>(ToInteger(Trim(input.MinuteText))), Trim(input.SexText));
     const int A = p.StartAge;
-    store::Query tg = OpenTgcodeQuery();
+    const auto tables = StemBranchTables::Current();
+    const StemBranchTables& tg = *tables;
 
-    out.push_back("胎元：" + Trim(p.TaiYuan) + "(" + NayinOf(tg, p.TaiYuan) + ")");
+    out.push_back("胎元：" + Trim(p.TaiYuan) + "(" + tg.NayinOf(p.TaiYuan) + ")");
     out.push_back("起运：" + p.StartAgeText + "岁");
-    out.push_back("十神：" + TenGodOf(tg, p.DayStem + p.YearStem) + kBlank3 +
-                  TenGodOf(tg, p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
-                  TenGodOf(tg, p.DayStem + p.HourStem));
+    out.push_back("十神：" + tg.TenGodOf(p.DayStem + p.YearStem) + kBlank3 +
+                  tg.TenGodOf(p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
+                  tg.TenGodOf(p.DayStem + p.HourStem));
     out.push_back("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
                   kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
     const std::array<const std::string*, 4> hidden = {&p.YearHidden, &p.MonthHidden, &p.DayHidden,
@@ -130,7 +131,7 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
     for (size_t i = 0; i < hidden.size(); ++i) {
         const std::string c = gbk::ByteSlice(*hidden[i], 1, 2);
         if (i > 0) line += " ";
-        line += c + TenGodOf(tg, p.DayStem + c);
+        line += c + tg.TenGodOf(p.DayStem + c);
     }
     out.push_back(line);
     for (int start : {3, 5}) {
@@ -143,15 +144,15 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
                                                      &p.MonthBranch, &p.DayStem,    &p.DayBranch,
                                                      &p.HourStem,    &p.HourBranch};
     std::array<std::string, 8> elements;
-    for (size_t i = 0; i < chars.size(); ++i) elements[i] = CharElement(tg, *chars[i]);
+    for (size_t i = 0; i < chars.size(); ++i) elements[i] = tg.CharElement(*chars[i]);
     const std::string elementLine = elements[0] + elements[1] + kBlank3 + elements[2] +
                                     elements[3] + kBlank3 + elements[4] + elements[5] + kBlank3 +
                                     elements[6] + elements[7];
     out.push_back("五行：" + elementLine);
-    out.push_back("纳音：" + NayinOf(tg, p.YearStem + p.YearBranch) + " " +
-                  NayinOf(tg, p.MonthStem + p.MonthBranch) + " " +
-                  NayinOf(tg, p.DayStem + p.DayBranch) + " " +
-                  NayinOf(tg, p.HourStem + p.HourBranch));
+    out.push_back("纳音：" + tg.NayinOf(p.YearStem + p.YearBranch) + " " +
+                  tg.NayinOf(p.MonthStem + p.MonthBranch) + " " +
+                  tg.NayinOf(p.DayStem + p.DayBranch) + " " +
+                  tg.NayinOf(p.HourStem + p.HourBranch));
     out.push_back(p.LuckNayinLine);
     out.push_back(p.LuckTenGodLine);
     out.push_back("大运：" + p.LuckPillars);
@@ -214,15 +215,10 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
     std::string monthText = std::to_string(owner.Lunar.Month);
     if (p.BeforeJie)
         monthText = owner.Lunar.Month == 1 ? "12" : std::to_string(owner.Lunar.Month - 1);
-    try {
-        for (int kind = 0; kind <= 2; ++kind)
-            out.push_back(BoneWeightLine(std::to_string(L), monthText,
-                                         std::to_string(owner.Lunar.Day),
-                                         std::to_string(owner.Hour), kind)
-                              .value_or(std::string()));
-    } catch (const DatabaseError&) {
-        return {};
-    }
+    for (int kind = 0; kind <= 2; ++kind)
+        out.push_back(BoneWeightLine(std::to_string(L), monthText, std::to_string(owner.Lunar.Day),
+                                     std::to_string(owner.Hour), kind)
+                          .value_or(std::string()));
     out.push_back(kSectionLine);
     out.emplace_back();
     out.push_back(kClosingLine);
@@ -233,7 +229,6 @@ std::optional<InputProblem> WriteBaziReport(const BirthInput& input, ReportSink&
                                             int nowYear) {
     if (auto problem = ValidateBaziInput(input)) return problem;
     const std::vector<std::string> lines = BaziReportLines(input, nowYear);
-    if (lines.empty()) return std::nullopt;
     sink.Clear();
     for (const std::string& line : lines) sink.AppendLine(line);
     return std::nullopt;

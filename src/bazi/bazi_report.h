@@ -45,13 +45,12 @@ std::optional<InputProblem> ValidateBaziInput(const calendar::BirthInput& input)
 // Writes the bazi report of a valid input into the sink as one finished
 // text: the lines are collected first and the sink is cleared and filled only
 // at the end. Returns the validation problem instead, leaving the sink alone.
-// Raises ConversionError for texts that do not convert (sink untouched). A
-// bone-weight query that cannot be opened abandons the report silently.
+// Raises ConversionError for texts that do not convert and DatabaseError for
+// a database that cannot be read; the sink is untouched then.
 std::optional<InputProblem> WriteBaziReport(const calendar::BirthInput& input, ReportSink& sink,
                                             int nowYear);
 
-// The lines of the report, for callers that want them without a sink; empty
-// when the bone-weight queries cannot be opened.
+// The lines of the report, for callers that want them without a sink.
 std::vector<std::string> BaziReportLines(const calendar::BirthInput& input, int nowYear);
 
 // "03岁", "12岁".

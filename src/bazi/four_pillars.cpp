@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
+#include <memory>
+#include <span>
+#include <vector>
 
 #include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
 #include "store/connection.h"
 #include "store/query.h"
+#include "store/table_cache.h"
 
 namespace velmora::bazi {
 namespace {
@@ -78,71 +81,84 @@ int MonthStartKey(int month) { return kMonthStartKeys[Mod(month - 1, 12)]; }
 
 namespace {
 
+// The 节 rows of `JQ` in memory, by year and then in file order.
+class JieTable {
+  public:
+    static std::shared_ptr<const JieTable> Current() {
+        static store::TableCache<JieTable> cache(&JieTable::Read);
+        return cache.Get(store::BuildConnectionString(store::DataFile::Tgcode));
+    }
+
+    static JieTable Read(const std::string& connection) {
+        store::Query query(connection, store::Query::kDefaultTimeout);
+        query.SetSql(
+            "SELECT YearA, JQ, SJ FROM JQ WHERE JQ IN ('立春','惊蛰','清明','立夏','芒种','小暑',"
+            "'立秋','白露','寒露','立冬','大雪','小寒') ORDER BY YearA, rowid");
+        JieTable table;
+        query.Scan([&](const store::ResultRows& row) {
+            const std::string name = row.FieldAt(1, 1).AsText();
+            const auto jie = std::find(JieNames.begin(), JieNames.end(), name);
+            table.rows_.push_back({static_cast<int>(row.FieldAt(1, 0).AsInteger()),
+                                   static_cast<int>(jie - JieNames.begin()),
+                                   row.FieldAt(1, 2).AsDate()});
+        });
+        return table;
+    }
+
+    // The instant of the 节 `name` of `year`; of several rows, the last.
+    std::optional<DateValue> Moment(int year, std::string_view name) const {
+        std::optional<DateValue> moment;
+        for (const Row& r : Year(year))
+            if (JieNames[r.jie] == name) moment = r.instant;
+        return moment;
+    }
+
+    // The first 节 of `year` on the day of `moment`.
+    std::optional<DateValue> OnDay(int year, DateValue moment) const {
+        for (const Row& r : Year(year))
+            if (std::floor(r.instant) == std::floor(moment)) return r.instant;
+        return std::nullopt;
+    }
+
+  private:
+    struct Row {
+        int year;
+        int jie;  // index in JieNames
+        DateValue instant;
+    };
+    std::span<const Row> Year(int year) const {
+        auto [first, last] =
+            std::equal_range(rows_.begin(), rows_.end(), Row{year, 0, 0},
+                             [](const Row& a, const Row& b) { return a.year < b.year; });
+        return {first, last};
+    }
+    std::vector<Row> rows_;
+};
+
 // The 节 instants of the month before, of the birth's Gregorian month and of
-// the month after, from JQ; a missing row (or a database error) stays empty.
+// the month after; a month without a row stays empty.
 struct JieMoments {
     std::optional<DateValue> previous, current, next;
 };
 
-JieMoments JieMomentsAround(store::Query& tgcode, int year, int month) {
+JieMoments JieMomentsAround(const JieTable& table, int year, int month) {
     const int previousYear = month == 1 ? year - 1 : year;
     const int previousMonth = month == 1 ? 12 : month - 1;
     const int nextYear = month == 12 ? year + 1 : year;
     const int nextMonth = month == 12 ? 1 : month + 1;
-    auto param = [](int y, int m) {
-        return std::pair{store::Param(static_cast<long long>(y)),
-                         store::Param(std::string(JieOfMonth(m)))};
-    };
-    const auto [y0, n0] = param(previousYear, previousMonth);
-    const auto [y1, n1] = param(year, month);
-    const auto [y2, n2] = param(nextYear, nextMonth);
-    JieMoments moments;
-    try {
-        tgcode.Close();
-        tgcode.SetSql(
-            "SELECT YearA, JQ, SJ FROM JQ WHERE (YearA = ? AND JQ = ?) OR (YearA = ? AND JQ = ?) "
-            "OR (YearA = ? AND JQ = ?)");
-        tgcode.SetParams({y0, n0, y1, n1, y2, n2});
-        tgcode.Open();
-        for (tgcode.First(); !tgcode.AtEnd(); tgcode.Next()) {
-            const long long rowYear = tgcode.FieldAt(0).AsInteger();
-            const std::string name = tgcode.FieldAt(1).AsText();
-            const DateValue instant = tgcode.FieldAt(2).AsDate();
-            if (rowYear == year && name == JieOfMonth(month))
-                moments.current = instant;
-            else if (rowYear == previousYear && name == JieOfMonth(previousMonth))
-                moments.previous = instant;
-            else if (rowYear == nextYear && name == JieOfMonth(nextMonth))
-                moments.next = instant;
-        }
-        tgcode.Close();
-    } catch (const std::exception&) {
-        tgcode.Close();
-        return {};
-    }
-    return moments;
+    return {table.Moment(previousYear, JieOfMonth(previousMonth)),
+            table.Moment(year, JieOfMonth(month)), table.Moment(nextYear, JieOfMonth(nextMonth))};
 }
 
 }  // namespace
 
 std::optional<DateValue> JieMomentOfMonth(int year, int month) {
-    store::Query query = OpenTgcodeQuery();
-    return JieMomentsAround(query, year, month).current;
+    return JieTable::Current()->Moment(year, JieOfMonth(month));
 }
 
 bool IsBeforeJieMoment(int year, DateValue moment) {
-    try {
-        store::Query query = OpenTgcodeQuery();
-        query.SetSql(
-            "SELECT SJ FROM JQ WHERE YearA = ? AND JQ IN ('立春','惊蛰','清明','立夏','芒种',"
-            "'小暑','立秋','白露','寒露','立冬','大雪','小寒') AND date(SJ) = ? LIMIT 1");
-        query.SetParams(
-            {store::Param(static_cast<long long>(year)), store::Param(FormatDate(moment))});
-        query.Open();
-        return query.RowCount() == 1 && moment < query.FieldAt(0).AsDate();
-    } catch (const std::exception&) {
-        return false;
-    }
+    const std::optional<DateValue> jie = JieTable::Current()->OnDay(year, moment);
+    return jie && moment < *jie;
 }
 
 std::string FourPillars::PillarsText() const {
@@ -160,12 +176,11 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;
-    // One temporary query serves the 21 lookups of the call.
-    store::Query tgcode = OpenTgcodeQuery();
+    const auto tables = StemBranchTables::Current();
 
     // Month and year change at the month's 节 instant; a month without a row
     // in JQ uses its fixed start day.
-    const JieMoments jieMoments = JieMomentsAround(tgcode, year, month);
+    const JieMoments jieMoments = JieMomentsAround(*JieTable::Current(), year, month);
     const std::optional<DateValue>& jie = jieMoments.current;
     p.BeforeJie = jie && std::floor(*jie) == birthDay && moment < *jie;
     int monthDayKey;
@@ -224,7 +239,6 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     p.StartAge = age;
     p.StartAgeText = std::to_string(age);
 
-    // Nayin first, then ten gods, so each run reuses its prepared statement.
     p.LuckNayinLine = "纳音：";
     p.LuckTenGodLine = "十神：";
     for (int k = 0; k < 10; ++k) {
@@ -232,12 +246,12 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
         const std::string pillar = Pillar(p.MonthStemCode + s, p.MonthBranchCode + s);
         if (k > 0) p.LuckPillars += "   ";
         p.LuckPillars += pillar;
-        p.LuckNayinLine += NayinOf(tgcode, pillar) + " ";
+        p.LuckNayinLine += tables->NayinOf(pillar) + " ";
     }
     for (int k = 0; k < 10; ++k) {
         const int s = p.Backward ? -k : k;
         const std::string stem(StemCodeNames[Mod(p.MonthStemCode + s, 10)]);
-        p.LuckTenGodLine += TenGodOf(tgcode, p.DayStem + stem) + "   ";
+        p.LuckTenGodLine += tables->TenGodOf(p.DayStem + stem) + "   ";
     }
 
     // The branch of the lunar year in which the next 节 falls.

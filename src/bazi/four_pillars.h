@@ -44,11 +44,11 @@ std::string_view JieOfMonth(int month);
 int MonthStartKey(int month);
 
 // The instant of the month's 节 in `JQ` (China Standard Time), or nullopt
-// when the table has no row for it or cannot be read.
+// when the table has no row for it. The 节 rows of `JQ` are read once per
+// process; a Tgcode.db that cannot be read raises DatabaseError.
 std::optional<DateValue> JieMomentOfMonth(int year, int month);
 
 // True when `JQ` has a 节 on the moment's day and the moment is before it.
-// A database error gives false.
 bool IsBeforeJieMoment(int year, DateValue moment);
 
 struct FourPillars {
@@ -76,7 +76,8 @@ struct FourPillars {
 
 // The pillars of a Gregorian birth moment. The date must be a real day (the
 // caller has parsed it); an hour above 23 or a minute above 59 raises
-// ConversionError. sexText is the trimmed sex ("男" or "女").
+// ConversionError, a Tgcode.db that cannot be read DatabaseError.
+// sexText is the trimmed sex ("男" or "女").
 FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minute,
                                std::string_view sexText);
 

@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "store/connection.h"
 #include "store/query.h"
+#include "store/table_cache.h"
 
 namespace velmora::bazi {
 namespace {
@@ -36,28 +37,28 @@ constexpr std::array<ConstellationRange, 13> kConstellations = {{
 
 constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火", "土"};
 
-constexpr const char* kElementSql =
-    "SELECT wh FROM hzwh WHERE instr(hz, ?) > 0 ORDER BY rowid LIMIT 1";
-// Keys compare like the fixed-width text of classic SQL engines: trailing
-// blanks do not count, so the 胎元 text "丁巳 " finds its nayin.
-constexpr const char* kTenGodSql = "SELECT ShiShen FROM Shishen WHERE jiazi = rtrim(?) LIMIT 1";
-constexpr const char* kNayinSql = "SELECT layin FROM jiazi WHERE jiazi = rtrim(?) LIMIT 1";
+// Keys of the tables compare like the fixed-width text of classic SQL
+// engines: blanks at the end of a key do not count.
+std::string_view WithoutTrailingBlanks(std::string_view key) {
+    const size_t end = key.find_last_not_of(' ');
+    return key.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
 
-// One keyed lookup: the first column of the first row, trimmed; empty for no
-// row or any database error.
-std::string LookupText(store::Query& query, const char* sql, std::string_view key) {
-    try {
-        query.Close();
-        query.SetSql(sql);
-        query.AddParam(std::string(key));
-        query.Open();
-        std::string text = query.RowCount() > 0 ? Trim(query.FieldAt(0).AsText()) : std::string();
-        query.Close();
-        return text;
-    } catch (const std::exception&) {
-        query.Close();
-        return {};
-    }
+// Each key's first row (in file order) of a two-column query: key -> trimmed value.
+std::unordered_map<std::string, std::string> KeyedTexts(store::Query& query, const char* sql) {
+    std::unordered_map<std::string, std::string> texts;
+    query.SetSql(sql);
+    query.Scan([&](const store::ResultRows& row) {
+        if (!row.FieldAt(1, 0).IsNull())
+            texts.emplace(row.FieldAt(1, 0).AsText(), Trim(row.FieldAt(1, 1).AsText()));
+    });
+    return texts;
+}
+
+std::string Lookup(const std::unordered_map<std::string, std::string>& texts,
+                   std::string_view key) {
+    auto it = texts.find(std::string(WithoutTrailingBlanks(key)));
+    return it == texts.end() ? std::string() : it->second;
 }
 
 }  // namespace
@@ -72,39 +73,50 @@ std::string ConstellationOf(DateValue date) {
     return {};
 }
 
-store::Query OpenTgcodeQuery() {
-    return store::Query(store::BuildConnectionString(store::DataFile::Tgcode),
-                        store::Query::kDefaultTimeout);
+StemBranchTables StemBranchTables::Read(const std::string& connection) {
+    store::Query query(connection, store::Query::kDefaultTimeout);
+    StemBranchTables tables;
+    query.SetSql("SELECT hz, wh FROM hzwh ORDER BY rowid");
+    query.Scan([&](const store::ResultRows& row) {
+        if (!row.FieldAt(1, 0).IsNull())
+            tables.elements_.emplace_back(row.FieldAt(1, 0).AsText(),
+                                          Trim(row.FieldAt(1, 1).AsText()));
+    });
+    tables.tenGods_ = KeyedTexts(query, "SELECT jiazi, ShiShen FROM Shishen ORDER BY rowid");
+    tables.nayin_ = KeyedTexts(query, "SELECT jiazi, layin FROM jiazi ORDER BY rowid");
+    return tables;
 }
 
-std::string CharElement(store::Query& tgcode, std::string_view character) {
+std::shared_ptr<const StemBranchTables> StemBranchTables::Current() {
+    static store::TableCache<StemBranchTables> cache(&StemBranchTables::Read);
+    return cache.Get(store::BuildConnectionString(store::DataFile::Tgcode));
+}
+
+std::string StemBranchTables::CharElement(std::string_view character) const {
     const std::string key = Trim(character);
     // An empty key would be contained in every row; it has no element.
     if (key.empty()) return {};
-    return LookupText(tgcode, kElementSql, key);
+    for (const auto& [hz, wh] : elements_)
+        if (hz.find(key) != std::string::npos) return wh;
+    return {};
 }
 
-std::string TenGodOf(store::Query& tgcode, std::string_view pair) {
-    return LookupText(tgcode, kTenGodSql, pair);
+std::string StemBranchTables::TenGodOf(std::string_view pair) const {
+    return Lookup(tenGods_, pair);
 }
 
-std::string NayinOf(store::Query& tgcode, std::string_view pillar) {
-    return LookupText(tgcode, kNayinSql, pillar);
+std::string StemBranchTables::NayinOf(std::string_view pillar) const {
+    return Lookup(nayin_, pillar);
 }
 
 std::string CharElement(std::string_view character) {
-    store::Query query = OpenTgcodeQuery();
-    return CharElement(query, character);
+    return StemBranchTables::Current()->CharElement(character);
 }
 
-std::string TenGodOf(std::string_view pair) {
-    store::Query query = OpenTgcodeQuery();
-    return TenGodOf(query, pair);
-}
+std::string TenGodOf(std::string_view pair) { return StemBranchTables::Current()->TenGodOf(pair); }
 
 std::string NayinOf(std::string_view pillar) {
-    store::Query query = OpenTgcodeQuery();
-    return NayinOf(query, pillar);
+    return StemBranchTables::Current()->NayinOf(pillar);
 }
 
 std::string ElementCountText(std::string_view elementLine) {
@@ -124,11 +136,11 @@ std::string ElementCountText(std::string_view elementLine) {
 }
 
 std::string ElementLine(const std::string_view (&characters)[8]) {
-    store::Query query = OpenTgcodeQuery();
+    const auto tables = StemBranchTables::Current();
     std::string line;
     for (int i = 0; i < 8; ++i) {
         if (i > 0 && i % 2 == 0) line += "   ";
-        line += CharElement(query, characters[i]);
+        line += tables->CharElement(characters[i]);
     }
     return line;
 }
@@ -143,37 +155,59 @@ std::string BoneWeightKey(double sum) {
     return key;
 }
 
+namespace {
+
+// The bone-weight tables of dream.db: the weights of year, month, day and hour
+// (each key's first row) and the verse pair of each total.
+struct BoneWeightTables {
+    std::unordered_map<std::string, double> parts[4];
+    std::unordered_map<std::string, std::pair<std::string, std::string>> verses;
+
+    static BoneWeightTables Read(const std::string& connection) {
+        store::Query query(connection, store::Query::kDefaultTimeout);
+        BoneWeightTables tables;
+        const char* partSql[4] = {
+            "SELECT year, weight FROM chenggu1 ORDER BY rowid",
+            "SELECT month2, weight FROM chenggu2 ORDER BY rowid",
+            "SELECT day2, weight FROM chenggu3 ORDER BY rowid",
+            "SELECT time, weight FROM chenggu4 ORDER BY rowid",
+        };
+        for (int i = 0; i < 4; ++i) {
+            query.SetSql(partSql[i]);
+            query.Scan([&](const store::ResultRows& row) {
+                if (!row.FieldAt(1, 0).IsNull())
+                    tables.parts[i].emplace(row.FieldAt(1, 0).AsText(),
+                                            row.FieldAt(1, 1).AsNumber());
+            });
+        }
+        query.SetSql("SELECT weight, content, content2 FROM chenggu ORDER BY rowid");
+        query.Scan([&](const store::ResultRows& row) {
+            if (!row.FieldAt(1, 0).IsNull())
+                tables.verses.emplace(
+                    row.FieldAt(1, 0).AsText(),
+                    std::pair{Trim(row.FieldAt(1, 1).AsText()), Trim(row.FieldAt(1, 2).AsText())});
+        });
+        return tables;
+    }
+};
+
+}  // namespace
+
 std::optional<std::string> BoneWeightLine(std::string_view yearText, std::string_view monthText,
                                           std::string_view dayText, std::string_view hourText,
                                           int kind) {
-    // Opening errors propagate as DatabaseError: the caller abandons its report.
-    store::Query query(store::BuildConnectionString(store::DataFile::Dream),
-                       store::Query::kDefaultTimeout);
-    struct Part {
-        const char* sql;
-        std::string_view key;
-    };
-    const Part parts[] = {
-        {"SELECT weight FROM chenggu1 WHERE year = ?", yearText},
-        {"SELECT weight FROM chenggu2 WHERE month2 = ?", monthText},
-        {"SELECT weight FROM chenggu3 WHERE day2 = ?", dayText},
-        {"SELECT weight FROM chenggu4 WHERE time = ?", hourText},
-    };
+    static store::TableCache<BoneWeightTables> cache(&BoneWeightTables::Read);
+    const auto tables = cache.Get(store::BuildConnectionString(store::DataFile::Dream));
+    const std::string_view keys[4] = {yearText, monthText, dayText, hourText};
     double sum = 0;
-    for (const Part& part : parts) {
-        query.Close();
-        query.SetSql(part.sql);
-        query.AddParam(std::string(part.key));
-        query.Open();
-        if (query.RowCount() > 0) sum += query.FieldAt(0).AsNumber();
+    for (int i = 0; i < 4; ++i) {
+        auto it = tables->parts[i].find(std::string(keys[i]));
+        if (it != tables->parts[i].end()) sum += it->second;
     }
-    query.Close();
 
     const std::string key = BoneWeightKey(sum);
-    query.SetSql("SELECT content, content2 FROM chenggu WHERE weight = ?");
-    query.AddParam(key);
-    query.Open();
-    if (query.RowCount() == 0) return std::nullopt;
+    auto verse = tables->verses.find(key);
+    if (verse == tables->verses.end()) return std::nullopt;
 
     switch (kind) {
         case 0: {
@@ -182,9 +216,9 @@ std::optional<std::string> BoneWeightLine(std::string_view yearText, std::string
             return line;
         }
         case 1:
-            return "骨重诗评：" + Trim(query.FieldAt(0).AsText());
+            return "骨重诗评：" + verse->second.first;
         case 2:
-            return "骨重解评：" + Trim(query.FieldAt(1).AsText());
+            return "骨重解评：" + verse->second.second;
         default:
             return std::nullopt;
     }

@@ -1,15 +1,19 @@
 #pragma once
 // Small lookups shared by the bazi report, the name analysis and the
-// four-pillars engine. The database ones create their own query for the call,
-// bind every key as a parameter, and give empty text for a missing row or a
-// database error (the bone weight says otherwise below).
+// four-pillars engine. The database ones answer from their tables of
+// Tgcode.db and dream.db, read into memory once per process (and again when a
+// file changes). A missing row gives empty text; a file that cannot be read
+// raises DatabaseError naming it.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "base/dates.h"
-#include "store/query.h"
 
 namespace velmora::bazi {
 
@@ -17,27 +21,37 @@ namespace velmora::bazi {
 // a time of day on the last day of a range. 金牛座 carries a trailing blank.
 std::string ConstellationOf(DateValue date);
 
-// Five-element word (金木水火土) of a character from `hzwh`, trimmed; empty
-// when no row holds it, when the text is empty, or on a database error.
+// The tables `hzwh`, `Shishen` and `jiazi` of Tgcode.db in memory. A run of
+// lookups takes the tables once and asks them; the free functions below take
+// them for each call.
+class StemBranchTables {
+  public:
+    // The tables of the current data folder's Tgcode.db.
+    static std::shared_ptr<const StemBranchTables> Current();
+    static StemBranchTables Read(const std::string& connection);
+
+    // Five-element word (金木水火土) of a character: the trimmed `wh` of the
+    // first `hzwh` row whose `hz` contains the trimmed character; empty when
+    // no row holds it or the text is empty.
+    std::string CharElement(std::string_view character) const;
+    // Ten-god name of a pair "day stem + other stem" from `Shishen`, or empty
+    // (trailing blanks of the key do not count).
+    std::string TenGodOf(std::string_view pair) const;
+    // Nayin of a pillar "stem + branch" from `jiazi`, or empty. Trailing
+    // blanks of the key do not count (the 胎元 text "丁巳 " finds 沙中土);
+    // leading ones do.
+    std::string NayinOf(std::string_view pillar) const;
+
+  private:
+    std::vector<std::pair<std::string, std::string>> elements_;  // hz, trimmed wh; file order
+    std::unordered_map<std::string, std::string> tenGods_;       // first row of each key
+    std::unordered_map<std::string, std::string> nayin_;         // first row of each key
+};
+
+// The lookups of StemBranchTables::Current().
 std::string CharElement(std::string_view character);
-
-// Ten-god name of a pair "day stem + other stem" from `Shishen`, or empty
-// (trailing blanks of the key do not count).
 std::string TenGodOf(std::string_view pair);
-
-// Nayin of a pillar "stem + branch" from `jiazi`, or empty. Trailing blanks
-// of the key do not count (the 胎元 text "丁巳 " finds 沙中土); leading ones do.
 std::string NayinOf(std::string_view pillar);
-
-// The same three lookups on a query the caller holds bound to Tgcode.db, for
-// a run of lookups on one connection (a fresh connection costs far more than
-// the lookup itself). Errors give empty text, as above.
-std::string CharElement(store::Query& tgcode, std::string_view character);
-std::string TenGodOf(store::Query& tgcode, std::string_view pair);
-std::string NayinOf(store::Query& tgcode, std::string_view pillar);
-
-// A query bound to Tgcode.db for the overloads above.
-store::Query OpenTgcodeQuery();
 
 // Counts 金木水火土 among the eight two-byte words at GBK bytes 1, 3, 8, 10,
 // 15, 17, 22 and 24 of an element line ("金:占2个, 木:占1个, ...").
@@ -51,8 +65,7 @@ std::string ElementLine(const std::string_view (&characters)[8]);
 // 1: "骨重诗评：" + verse, 2: "骨重解评：" + explanation. The texts are the
 // lunar year ("1980"), lunar month ("1".."12"), lunar day ("1".."30") and
 // hour ("0".."23"). A missing weight row counts 0; nullopt when no verse
-// exists for the total. Raises DatabaseError when a query cannot be opened:
-// the caller then abandons its report silently.
+// exists for the total. Raises DatabaseError when dream.db cannot be read.
 std::optional<std::string> BoneWeightLine(std::string_view yearText, std::string_view monthText,
                                           std::string_view dayText, std::string_view hourText,
                                           int kind);

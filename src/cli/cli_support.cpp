@@ -9,12 +9,19 @@ void StreamSink::AppendLine(std::string_view line) { out_ << line << '\n'; }
 std::vector<std::string> ArgsOrStdinLines(const Args& args) {
     if (args.size() != 1 || args[0] != "-") return args;
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    ForEachLine(std::cin, [&](const std::string& line) { lines.push_back(line); });
     return lines;
+}
+
+size_t ForEachLine(std::istream& in, const std::function<void(const std::string& line)>& line) {
+    size_t count = 0;
+    std::string text;
+    while (std::getline(in, text)) {
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        line(text);
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace velmora::cli

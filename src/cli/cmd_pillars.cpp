@@ -1,7 +1,7 @@
 // velmora-cli pillars "yyyy-M-d H:m" SEX... : the four pillars and their
 // derived values, one line per birth.
 
-#include <ostream>
+#include <iostream>
 
 #include "base/dates.h"
 #include "base/text.h"
@@ -18,31 +18,15 @@ constexpr const char* kUsage =
 }  // namespace
 
 int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
-    // Each birth is "date time sex"; arguments come in pairs, stdin lines whole.
-    std::vector<std::string> births;
-    if (args.size() == 1 && args[0] == "-") {
-        for (const std::string& line : ArgsOrStdinLines(args))
-            if (!Trim(line).empty()) births.push_back(Trim(line));
-    } else {
-        if (args.empty() || args.size() % 2 != 0) {
-            err << kUsage;
-            return 2;
-        }
-        for (size_t i = 0; i < args.size(); i += 2)
-            births.push_back(Trim(args[i]) + " " + Trim(args[i + 1]));
-    }
-    if (births.empty()) {
-        err << kUsage;
-        return 2;
-    }
-    for (const std::string& birth : births) {
+    // Prints the line of one birth "date time sex"; false after a message.
+    auto print = [&](const std::string& birth) {
         const size_t blank = birth.find_last_of(' ');
         const std::string moment_text =
             blank == std::string::npos ? birth : Trim(birth.substr(0, blank));
         const std::string sex = blank == std::string::npos ? "" : birth.substr(blank + 1);
         if (sex != "男" && sex != "女") {
             err << "velmora-cli pillars: '" << birth << "': the sex must be 男 or 女\n";
-            return 2;
+            return false;
         }
         const DateValue moment = ParseDateTime(moment_text);
         const CivilDate day = CivilFromDate(moment);
@@ -52,8 +36,28 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
         out << birth << '\t' << p.PillarsText() << '\t' << Trim(p.TaiYuan) << '\t' << p.StartAge
             << '\t' << (p.Backward ? 'B' : 'F') << '\t' << p.LuckPillars << '\t' << p.YearHidden
             << ' ' << p.MonthHidden << ' ' << p.DayHidden << ' ' << p.HourHidden << '\n';
+        return true;
+    };
+
+    // Each birth is "date time sex"; arguments come in pairs, stdin lines
+    // whole, printed as they are read.
+    if (args.size() == 1 && args[0] == "-") {
+        bool ok = true;
+        size_t births = 0;
+        ForEachLine(std::cin, [&](const std::string& line) {
+            if (!ok || Trim(line).empty()) return;
+            ++births;
+            ok = print(Trim(line));
+        });
+        if (!ok) return 2;
+        if (births > 0) return 0;
+    } else if (!args.empty() && args.size() % 2 == 0) {
+        for (size_t i = 0; i < args.size(); i += 2)
+            if (!print(Trim(args[i]) + " " + Trim(args[i + 1]))) return 2;
+        return 0;
     }
-    return 0;
+    err << kUsage;
+    return 2;
 }
 
 }  // namespace velmora::cli

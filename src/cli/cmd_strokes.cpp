@@ -1,6 +1,6 @@
 // velmora-cli strokes TEXT... : per text its stroke count and traditional form.
 
-#include <ostream>
+#include <iostream>
 
 #include "cli/commands.h"
 #include "numerology/strokes.h"
@@ -9,18 +9,21 @@
 namespace velmora::cli {
 
 int RunStrokes(const Args& args, std::ostream& out, std::ostream& err) {
-    const std::vector<std::string> texts = ArgsOrStdinLines(args);
-    if (texts.empty()) {
+    const store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
+                             store::Query::kLookupTimeout);
+    std::shared_ptr<const numerology::Dictionary> words;  // read with the first text
+    auto print = [&](const std::string& text) {
+        if (!words) words = numerology::Dictionary::Of(query);
+        out << text << '\t' << words->StrokeCount(text) << '\t' << words->TraditionalForm(text)
+            << '\n';
+    };
+    const bool fromStdin = args.size() == 1 && args[0] == "-";
+    if (fromStdin ? ForEachLine(std::cin, print) == 0 : args.empty()) {
         err << "usage: velmora-cli strokes TEXT... (or - to read lines from standard input)\n";
         return 2;
     }
-    store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
-                       store::Query::kLookupTimeout);
-    for (const std::string& text : texts) {
-        const int strokes = numerology::GetStrokeCount(query, text);
-        out << text << '\t' << strokes << '\t' << numerology::GetTraditionalForm(query, text)
-            << '\n';
-    }
+    if (!fromStdin)
+        for (const std::string& text : args) print(text);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // subcommand's name) and returns the process exit code: 0 success,
 // 1 a conversion or database error, 2 bad usage or a validation message.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -22,17 +23,22 @@ struct Command {
 
 // Prints report lines to a stream, one per line.
 class StreamSink : public ReportSink {
-public:
+  public:
     explicit StreamSink(std::ostream& out) : out_(out) {}
     void Clear() override {}
     void AppendLine(std::string_view line) override;
 
-private:
+  private:
     std::ostream& out_;
 };
 
 // Reads standard input line by line (without CR or LF) when the single
 // argument is "-", otherwise returns the arguments as they are.
 std::vector<std::string> ArgsOrStdinLines(const Args& args);
+
+// Hands each line of `in` (without CR or LF) to `line` as it is read, so a
+// batch prints its first results before its last input arrives. Returns the
+// number of lines.
+size_t ForEachLine(std::istream& in, const std::function<void(const std::string& line)>& line);
 
 }  // namespace velmora::cli

@@ -75,6 +75,9 @@ void PrintHelp(std::ostream& out) {
 int main(int argc, char** argv) {
     using namespace velmora::cli;
     std::ios::sync_with_stdio(false);
+    // Reading a batch line would otherwise flush the output written so far:
+    // one write per line.
+    std::cin.tie(nullptr);
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintHelp(std::cout);
         return argc < 2 ? 2 : 0;

@@ -100,8 +100,9 @@ class PatternJoin {
     // False once the row limit is reached.
     bool Groups(size_t s, StrokeKey key) {
         if (s == sources_.size()) {
-            for (const StrokePattern& pattern : patterns_.Find(key))
-                if (!Rows(0, pattern)) return false;
+            const auto [first, last] = patterns_.Find(key);
+            for (size_t i = first; i < last; ++i)
+                if (!Rows(0, patterns_.At(i))) return false;
             return true;
         }
         for (const auto& [groupKey, rows] : sources_[s].groups) {
@@ -197,11 +198,11 @@ std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
     const bazi::FourPillars p =
         bazi::ComputeFourPillars(day.year, day.month, day.day, hour, minute, Trim(birth.SexText));
 
-    store::Query tgcode = bazi::OpenTgcodeQuery();
+    const auto tables = bazi::StemBranchTables::Current();
     std::string present;
     for (const std::string* c : {&p.YearStem, &p.YearBranch, &p.MonthStem, &p.MonthBranch,
                                  &p.DayStem, &p.DayBranch, &p.HourStem, &p.HourBranch})
-        present += bazi::CharElement(tgcode, *c);
+        present += tables->CharElement(*c);
     std::string missing;
     for (std::string_view e : kElements)
         if (present.find(e) == std::string::npos) missing += e;
@@ -310,6 +311,8 @@ void OpenSearch(const SearchInput& input, const SearchState& state, store::Query
     const StrokePatterns& patterns = StrokePatterns::Of(result.Connection(), input.Length);
 
     store::ResultRows rows({"zi", "wuhang", "ft", "bh", "fs"});
+    // Room for the row limit: zi, wuhang and ft of up to four characters each.
+    if (plan.RowLimit > 0) rows.Reserve(plan.RowLimit, plan.RowLimit * 3 * 4 * 3);
     PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, rows).Run();
     result.Open(std::move(rows));
 }

@@ -43,14 +43,11 @@ void AddBlock(ReportSink& sink, store::Query& strokes, store::Query& texts,
 
 // "名称五行：九(木) 万(水)": the element of each body character in `word`.
 std::string BodyElementLine(store::Query& strokes, const std::string& body) {
+    const auto words = numerology::Dictionary::Of(strokes);
     std::string line = "企业简称五行：";
     bool first = true;
     for (const std::string& c : SplitChars(Trim(body))) {
-        strokes.SetSql("SELECT wuhang FROM word WHERE zi = ? LIMIT 1");
-        strokes.SetParams({store::Param(c)});
-        strokes.Open();
-        const std::string element = strokes.RowCount() > 0 ? Trim(strokes.FieldAt(0).AsText()) : "";
-        strokes.Close();
+        const std::string element = words->Element(c);
         if (!first) line += " ";
         first = false;
         line += c + "(" + (element.empty() ? std::string("?") : element) + ")";
@@ -79,8 +76,9 @@ int NameTotalScore(store::Query& strokes, const std::string& mainBody, int affix
     const std::vector<std::string> chars = SplitChars(Trim(mainBody));
     std::vector<int> counts;
     int total = affixStrokes;
+    const auto words = numerology::Dictionary::Of(strokes);
     for (const std::string& c : chars) {
-        counts.push_back(numerology::GetStrokeCount(strokes, c));
+        counts.push_back(words->StrokeCount(c));
         total += counts.back();
     }
     if (counts.size() >= 2 && counts.size() <= 4) {
@@ -101,14 +99,16 @@ int NameTotalScore(store::Query& strokes, const std::string& mainBody, int affix
     return numerology::PatternScore(counts);
 }
 
-std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, ReportSink& sink,
+std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, ReportSink& output,
                                               store::Query& strokes, store::Query& texts,
                                               int nowYear) {
     if (auto problem = ValidateNameAnalysis(input)) return problem;
     const calendar::BirthInput& o = input.Owner;
     const bazi::OwnerValues owner = bazi::ComputeOwnerValues(o, nowYear);
 
-    sink.Clear();
+    // The report is collected first: a failure on the way leaves the output
+    // as it was instead of half a report.
+    VectorSink sink;
     sink.AppendLine(bazi::FrameLine());
     for (std::string_view line : kNotice) sink.AppendLine(line);
     sink.AppendLine(bazi::FrameLine());
@@ -125,24 +125,25 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
                                  static_cast<int>(ToInteger(owner.Solar.MonthText)),
                                  static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
                                  static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
-    store::Query tg = bazi::OpenTgcodeQuery();
-    sink.AppendLine("十神：" + bazi::TenGodOf(tg, p.DayStem + p.YearStem) + kBlank3 +
-                    bazi::TenGodOf(tg, p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
-                    bazi::TenGodOf(tg, p.DayStem + p.HourStem));
+    const auto tables = bazi::StemBranchTables::Current();
+    const bazi::StemBranchTables& tg = *tables;
+    sink.AppendLine("十神：" + tg.TenGodOf(p.DayStem + p.YearStem) + kBlank3 +
+                    tg.TenGodOf(p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
+                    tg.TenGodOf(p.DayStem + p.HourStem));
     sink.AppendLine("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
                     kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
     const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
                                                      &p.MonthBranch, &p.DayStem,    &p.DayBranch,
                                                      &p.HourStem,    &p.HourBranch};
     std::array<std::string, 8> elements;
-    for (size_t i = 0; i < chars.size(); ++i) elements[i] = bazi::CharElement(tg, *chars[i]);
+    for (size_t i = 0; i < chars.size(); ++i) elements[i] = tg.CharElement(*chars[i]);
     const std::string S = elements[0] + elements[1] + kBlank3 + elements[2] + elements[3] +
                           kBlank3 + elements[4] + elements[5] + kBlank3 + elements[6] + elements[7];
     sink.AppendLine("五行：" + S);
-    sink.AppendLine("纳音：" + bazi::NayinOf(tg, p.YearStem + p.YearBranch) + " " +
-                    bazi::NayinOf(tg, p.MonthStem + p.MonthBranch) + " " +
-                    bazi::NayinOf(tg, p.DayStem + p.DayBranch) + " " +
-                    bazi::NayinOf(tg, p.HourStem + p.HourBranch));
+    sink.AppendLine("纳音：" + tg.NayinOf(p.YearStem + p.YearBranch) + " " +
+                    tg.NayinOf(p.MonthStem + p.MonthBranch) + " " +
+                    tg.NayinOf(p.DayStem + p.DayBranch) + " " +
+                    tg.NayinOf(p.HourStem + p.HourBranch));
     sink.AppendLine("八字五行个数：" + bazi::ElementCountText(S));
     sink.AppendLine(bazi::FavourableLine(bazi::JudgeFavourable(elements), p.DayStem));
     sink.AppendLine("");
@@ -183,6 +184,8 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
                     std::to_string(NameTotalScore(strokes, input.MainBody, affixStrokes)) + "分");
     sink.AppendLine("");
     sink.AppendLine("建议：如本名称符合法人命理将更佳，祝您企业步步高升，生意红火！");
+    output.Clear();
+    for (const std::string& line : sink.lines) output.AppendLine(line);
     return std::nullopt;
 }
 

@@ -30,11 +30,10 @@ std::optional<bazi::InputProblem> ValidateNameAnalysis(const NameAnalysisInput& 
 // bound to Vudazod.
 int NameTotalScore(store::Query& strokes, const std::string& mainBody, int affixStrokes);
 
-// Validates, then clears the sink and writes the report line by line. On a
-// validation failure the sink is left alone and the problem returned.
-// ConversionError from the birth data ends the run before the sink is cleared
-// (or after the birth lines, for a minute or hour that does not convert); a
-// DatabaseError during a lookup leaves the lines written so far.
+// Validates, then writes the finished report: the sink is cleared and filled
+// only once every line is known. On a validation failure the sink is left
+// alone and the problem returned; a ConversionError from the birth data or a
+// DatabaseError leaves it alone too.
 std::optional<bazi::InputProblem> WriteNameAnalysis(const NameAnalysisInput& input,
                                                     ReportSink& sink, store::Query& strokes,
                                                     store::Query& texts, int nowYear);

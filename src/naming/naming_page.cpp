@@ -35,8 +35,6 @@ constexpr const char* kGridHeader[] = {"编号",     "企业名称", "企业繁�
 
 NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("namingPage"));
-    patternsRead_ = std::async(std::launch::async, PreloadStrokePatterns,
-                               store::BuildConnectionString(store::DataFile::Vudazod));
     QFrame* strip = MakeInputStrip(this, 115);
     owner_ = new OwnerPanel(strip);
 
@@ -93,6 +91,12 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
     connect(showMoreButton_, &QPushButton::clicked, this, &NamingPage::onShowMoreClicked);
     connect(detailButton_, &QPushButton::clicked, this, &NamingPage::onDetailClicked);
     connect(exportButton_, &QPushButton::clicked, this, &NamingPage::onExportClicked);
+}
+
+void NamingPage::StartBackgroundRead() {
+    if (patternsRead_.valid()) return;
+    patternsRead_ = std::async(std::launch::async, PreloadStrokePatterns,
+                               store::BuildConnectionString(store::DataFile::Vudazod));
 }
 
 void NamingPage::WriteGridHeader() {

@@ -26,6 +26,11 @@ class NamingPage : public QWidget {
   public:
     NamingPage(ui::PageContext& context, QWidget* parent);
 
+    // Starts reading the scored patterns in the background, so the first
+    // search need not wait for them; the main window calls it once it has
+    // painted, to keep the work out of the program's start. Once only.
+    void StartBackgroundRead();
+
     // Writes the grid's header row; the main window calls it when it first shows.
     void WriteGridHeader();
 

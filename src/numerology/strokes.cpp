@@ -1,75 +1,19 @@
 #include "numerology/strokes.h"
 
 #include <algorithm>
-#include <map>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "base/gbk.h"
 #include "base/text.h"
 #include "numerology/shuli.h"
+#include "store/table_cache.h"
 
 namespace velmora::numerology {
 namespace {
 
-// Keys are looked up in batches through one IN list of fixed width, so the
-// statement stays prepared and each call takes the file's read lock once per
-// batch rather than once per character. Unused places are bound to NULL,
-// which matches nothing.
-constexpr size_t kBatch = 16;
-
-std::string BatchSql(std::string_view column, std::string_view table) {
-    std::string sql =
-        "select zi, " + std::string(column) + " from " + std::string(table) + " where zi in (";
-    for (size_t i = 0; i < kBatch; ++i) sql += i == 0 ? "?" : ", ?";
-    return sql + ")";
-}
-
-const std::string& StrokeSql() {
-    static const std::string sql = BatchSql("bh", "word");
-    return sql;
-}
-
-const std::string& TraditionalSql() {
-    static const std::string sql = BatchSql("ft", "word");
-    return sql;
-}
-
 constexpr std::string_view kReadingSql = "select nr from namefx where num = ?";
-
-// Runs one statement on the caller's query; the prepared statement is kept
-// while the SQL text stays the same.
-void OpenWith(store::Query& query, std::string_view sql, std::vector<store::Param> params) {
-    query.Close();
-    if (query.Sql() != sql) query.SetSql(std::string(sql));
-    query.SetParams(std::move(params));
-    query.Open();
-}
-
-// For each key of the text, the second column of the first word row whose zi
-// is that key (no value for NULL); keys without a row are absent from the map.
-std::map<std::string, std::optional<std::string>> LookUp(store::Query& query,
-                                                         const std::string& sql,
-                                                         const std::vector<std::string>& keys) {
-    std::vector<std::string> distinct;
-    for (const std::string& key : keys)
-        if (std::find(distinct.begin(), distinct.end(), key) == distinct.end())
-            distinct.push_back(key);
-    std::map<std::string, std::optional<std::string>> found;
-    for (size_t start = 0; start < distinct.size(); start += kBatch) {
-        std::vector<store::Param> params(kBatch);  // NULL by default
-        for (size_t i = 0; i < kBatch && start + i < distinct.size(); ++i)
-            params[i] = distinct[start + i];
-        OpenWith(query, sql, std::move(params));
-        for (query.First(); !query.AtEnd(); query.Next()) {
-            const std::string zi = query.FieldAt(0).AsText();
-            if (found.count(zi)) continue;
-            const store::Field value = query.FieldAt(1);
-            found.emplace(
-                zi, value.IsNull() ? std::nullopt : std::optional<std::string>(value.AsText()));
-        }
-    }
-    return found;
-}
 
 // The first character of a text (UTF-8), empty for an empty text.
 std::string FirstCharacter(const std::string& text) {
@@ -89,30 +33,104 @@ std::vector<std::string> CharacterKeys(std::string_view text) {
     return keys;
 }
 
-int GetStrokeCount(store::Query& query, std::string_view text) {
-    const std::vector<std::string> keys = CharacterKeys(text);
-    const auto found = LookUp(query, StrokeSql(), keys);
+Dictionary Dictionary::Read(const std::string& connection) {
+    store::Query query(connection, store::Query::kLookupTimeout);
+    // Room for every row at once: growing would copy the entries, and fresh
+    // memory is what this read costs most.
+    query.SetSql("select count(*), sum(length(CAST(zi AS BLOB))) from word");
+    query.Open();
+    Dictionary table;
+    table.entries_.reserve(static_cast<size_t>(query.FieldAt(0).AsInteger()));
+    table.texts_.reserve(static_cast<size_t>(query.FieldAt(1).AsInteger() * 3));
+    query.SetSql("select zi, bh, ft, wuhang from word order by rowid");
+    auto keep = [&](std::string_view text) {
+        const Text t{static_cast<std::uint32_t>(table.texts_.size()),
+                     static_cast<std::uint32_t>(text.size())};
+        table.texts_ += text;
+        return t;
+    };
+    query.Scan([&](const store::ResultRows& row) {
+        if (row.FieldAt(1, 0).IsNull()) return;
+        Entry& e = table.entries_.emplace_back();
+        const std::string zi = row.FieldAt(1, 0).AsText();
+        e.zi = keep(zi);
+        const store::Field bh = row.FieldAt(1, 1);
+        if (!bh.IsNull()) {
+            const std::string text = bh.AsText();
+            if (auto n = ParseInteger(text)) {
+                e.bh = *n;
+                e.hasBh = true;
+            } else {
+                e.badBh = true;
+                table.badCounts_.try_emplace(zi, text);
+            }
+        }
+        if (!row.FieldAt(1, 2).IsNull()) {
+            e.ft = keep(FirstCharacter(Trim(row.FieldAt(1, 2).AsText())));
+            e.hasFt = true;
+        }
+        e.wuhang = keep(Trim(row.FieldAt(1, 3).AsText()));
+    });
+    // One entry per character, its first row.
+    auto byKey = [&](const Entry& a, const Entry& b) {
+        return table.View(a.zi) < table.View(b.zi);
+    };
+    std::stable_sort(table.entries_.begin(), table.entries_.end(), byKey);
+    auto same = [&](const Entry& a, const Entry& b) {
+        return table.View(a.zi) == table.View(b.zi);
+    };
+    table.entries_.erase(std::unique(table.entries_.begin(), table.entries_.end(), same),
+                         table.entries_.end());
+    return table;
+}
+
+std::shared_ptr<const Dictionary> Dictionary::Of(const store::Query& query) {
+    static store::TableCache<Dictionary> cache(&Dictionary::Read);
+    return cache.Get(query.Connection());
+}
+
+const Dictionary::Entry* Dictionary::Find(std::string_view key) const {
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), key,
+                               [&](const Entry& e, std::string_view k) { return View(e.zi) < k; });
+    return it != entries_.end() && View(it->zi) == key ? &*it : nullptr;
+}
+
+int Dictionary::StrokeCount(std::string_view text) const {
     int total = 0;
-    for (const std::string& key : keys) {
-        auto it = found.find(key);
-        if (it != found.end() && it->second) total += static_cast<int>(ToInteger(*it->second));
+    for (const std::string& key : CharacterKeys(text)) {
+        const Entry* e = Find(key);
+        if (!e) continue;
+        if (e->badBh) ToInteger(badCounts_.at(key));  // raises the conversion error
+        if (e->hasBh) total += static_cast<int>(e->bh);
     }
     return total;
 }
 
-std::string GetTraditionalForm(store::Query& query, std::string_view text) {
-    const std::vector<std::string> keys = CharacterKeys(text);
-    const auto found = LookUp(query, TraditionalSql(), keys);
+std::string Dictionary::TraditionalForm(std::string_view text) const {
     std::string result;
-    for (const std::string& key : keys) {
-        auto it = found.find(key);
-        if (it != found.end() && it->second) result += FirstCharacter(Trim(*it->second));
-    }
+    for (const std::string& key : CharacterKeys(text))
+        if (const Entry* e = Find(key); e && e->hasFt) result += View(e->ft);
     return result;
 }
 
+std::string Dictionary::Element(std::string_view character) const {
+    const Entry* e = Find(character);
+    return e ? std::string(View(e->wuhang)) : std::string();
+}
+
+int GetStrokeCount(store::Query& query, std::string_view text) {
+    return Dictionary::Of(query)->StrokeCount(text);
+}
+
+std::string GetTraditionalForm(store::Query& query, std::string_view text) {
+    return Dictionary::Of(query)->TraditionalForm(text);
+}
+
 std::string GetNameFxText(store::Query& query, long long number) {
-    OpenWith(query, kReadingSql, {store::Param(std::to_string(NameNumber(number)))});
+    query.Close();
+    if (query.Sql() != kReadingSql) query.SetSql(std::string(kReadingSql));
+    query.SetParams({store::Param(std::to_string(NameNumber(number)))});
+    query.Open();
     return query.RowCount() > 0 ? query.FieldAt(0).AsText() : std::string();
 }
 

@@ -12,6 +12,9 @@ CREATE INDEX cyzi_bh ON CYZI(bh);
 CREATE TABLE gz (lx INTEGER NOT NULL, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,
                  zf INTEGER);
 CREATE INDEX gz_pattern ON gz(lx, bh11, bh12, bh21, bh22, zf);
+-- gz once more, as the candidate search reads it: per body length one BLOB of
+-- the rows' stroke keys, sorted, then their scores (see naming/stroke_patterns.h).
+CREATE TABLE gz_packed (lx INTEGER PRIMARY KEY, patterns BLOB NOT NULL);
 CREATE TABLE MZ (ID INTEGER PRIMARY KEY, zi TEXT NOT NULL, wuhang TEXT, ft TEXT, bh INTEGER,
                  bh1 INTEGER, bh2 INTEGER, fs REAL);
 CREATE INDEX mz_fs ON MZ(fs);

@@ -1,11 +1,15 @@
 #include "store/connection.h"
 
+#include <atomic>
 #include <cstdlib>
 
 #include "base/install_paths.h"
+#include "store/table_cache.h"
 
 namespace velmora::store {
 namespace {
+
+std::atomic<unsigned> folderGeneration = 0;
 
 std::string& FolderOverride() {
     static std::string folder;
@@ -40,7 +44,10 @@ std::string DataFolder() {
 void SetDataFolder(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     FolderOverride() = std::move(folder);
+    ++folderGeneration;
 }
+
+unsigned DataFolderGeneration() { return folderGeneration; }
 
 std::string BuildConnectionString(DataFile file) {
     return DataFolder() + std::string(FileName(file));

@@ -1,6 +1,7 @@
 #include "store/query.h"
 
 #include <strings.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -32,6 +33,43 @@ void TurnOffAllocationStatistics() {
         return true;
     }();
     (void)done;
+}
+
+// What went wrong with a file, in the user's words; SQLite's own text follows
+// in parentheses for whoever has to mend it.
+std::string Reason(int code, const std::string& detail) {
+    const char* reason;
+    switch (code & 0xFF) {
+        case SQLITE_CANTOPEN:
+            reason = "文件不存在或无法打开";
+            break;
+        case SQLITE_NOTADB:
+            reason = "不是有效的数据库文件";
+            break;
+        case SQLITE_CORRUPT:
+            reason = "文件已损坏或不完整";
+            break;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            reason = "文件正被其他程序锁定";
+            break;
+        case SQLITE_IOERR:
+            reason = "读文件出错";
+            break;
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            reason = "没有读取权限";
+            break;
+        default:
+            reason = "缺少所需的表或字段";
+    }
+    return std::string(reason) + "（" + detail + "）";
+}
+
+// The file's name as the user knows it, then its full path.
+std::string FileText(const std::string& path) {
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    return "数据库文件" + name + "（" + path + "）";
 }
 
 }  // namespace
@@ -138,8 +176,45 @@ void Query::EnsureConnection() {
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         ReleaseConnection();
-        throw DatabaseError("Cannot open database '" + connection_ + "': " + message);
+        throw DatabaseError(FileText(connection_) + "无法打开：" + Reason(rc, message),
+                            connection_);
     }
+    // Pages are read through a memory map instead of being copied into a page
+    // cache: whole tables read once per process cost a fraction. The files
+    // are never changed in place (the builder writes new ones and renames
+    // them), which is what makes a map safe.
+    sqlite3_exec(db_, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
+    // A file cut short still opens, and SQLite reads its missing pages as
+    // zeros; the page count in its header gives it away. Reading the header
+    // also meets a lock held by a writer at once.
+    long long header[2] = {0, 0};  // page count, page size
+    const char* pragmas[2] = {"PRAGMA page_count", "PRAGMA page_size"};
+    for (int i = 0; i < 2; ++i) {
+        sqlite3_stmt* pragma = nullptr;
+        rc = sqlite3_prepare_v2(db_, pragmas[i], -1, &pragma, nullptr);
+        if (rc == SQLITE_OK) rc = sqlite3_step(pragma);
+        if (rc == SQLITE_ROW) header[i] = sqlite3_column_int64(pragma, 0);
+        sqlite3_finalize(pragma);
+        if (rc != SQLITE_ROW) {
+            std::string message = FileText(connection_) + "读取失败：" +
+                                  Reason(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_));
+            ReleaseConnection();
+            throw DatabaseError(message, connection_);
+        }
+    }
+    struct stat file {};
+    if (stat(connection_.c_str(), &file) == 0 && file.st_size < header[0] * header[1]) {
+        ReleaseConnection();
+        throw DatabaseError(FileText(connection_) + "读取失败：" +
+                                Reason(SQLITE_CORRUPT, "file is shorter than its header says"),
+                            connection_);
+    }
+}
+
+void Query::Fail(int code) {
+    std::string message = FileText(connection_) + "读取失败：" + Reason(code, sqlite3_errmsg(db_));
+    if (statement_) sqlite3_reset(statement_);
+    throw DatabaseError(message, connection_);
 }
 
 void Query::ReleaseConnection() {
@@ -164,9 +239,8 @@ ResultRows Query::Execute(const std::function<void(ResultRows& rows)>& afterRow)
     if (!statement_) {
         if (sqlite3_prepare_v3(db_, sql_.c_str(), static_cast<int>(sql_.size()),
                                SQLITE_PREPARE_PERSISTENT, &statement_, nullptr) != SQLITE_OK) {
-            std::string message = sqlite3_errmsg(db_);
             statement_ = nullptr;
-            throw DatabaseError("SQL error: " + message);
+            Fail(sqlite3_extended_errcode(db_));
         }
     }
     sqlite3_reset(statement_);
@@ -205,6 +279,13 @@ ResultRows Query::Execute(const std::function<void(ResultRows& rows)>& afterRow)
                 case SQLITE_NULL:
                     rows.AddNull();
                     break;
+                case SQLITE_BLOB: {
+                    // Read as it is stored: asking for text would copy it once more.
+                    auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, c));
+                    rows.AddText(std::string_view(
+                        bytes, static_cast<size_t>(sqlite3_column_bytes(statement_, c))));
+                    break;
+                }
                 default: {
                     auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, c));
                     rows.AddText(std::string_view(
@@ -215,15 +296,39 @@ ResultRows Query::Execute(const std::function<void(ResultRows& rows)>& afterRow)
         if (afterRow) afterRow(rows);
     }
     sqlite3_progress_handler(db_, 0, nullptr, nullptr);
-    if (rc != SQLITE_DONE) {
-        std::string message = rc == SQLITE_INTERRUPT ? "Query timeout expired (" +
-                                                           std::to_string(timeout_seconds_) + " s)"
-                                                     : std::string(sqlite3_errmsg(db_));
+    if (rc == SQLITE_INTERRUPT) {
         sqlite3_reset(statement_);
-        throw DatabaseError(message);
+        throw DatabaseError(
+            FileText(connection_) + "查询超时（超过 " + std::to_string(timeout_seconds_) + " 秒）",
+            connection_);
     }
+    if (rc != SQLITE_DONE) Fail(sqlite3_extended_errcode(db_));
     sqlite3_reset(statement_);
     return rows;
+}
+
+bool Query::ReadBlob(const char* table, const char* column, long long rowid,
+                     const std::function<void*(size_t size)>& into) {
+    Close();
+    EnsureConnection();
+    sqlite3_blob* blob = nullptr;
+    int rc = sqlite3_blob_open(db_, "main", table, column, rowid, 0, &blob);
+    if (rc != SQLITE_OK) {
+        // A missing row is reported as a plain error with this text.
+        const bool noRow = std::string_view(sqlite3_errmsg(db_)).starts_with("no such rowid");
+        sqlite3_blob_close(blob);
+        if (noRow) return false;
+        Fail(rc);
+    }
+    const int size = sqlite3_blob_bytes(blob);
+    void* target = into(static_cast<size_t>(size));
+    rc = size > 0 ? sqlite3_blob_read(blob, target, size, 0) : SQLITE_OK;
+    if (rc != SQLITE_OK) {
+        sqlite3_blob_close(blob);
+        Fail(rc);
+    }
+    sqlite3_blob_close(blob);
+    return true;
 }
 
 void Query::Open(ResultRows rows) {

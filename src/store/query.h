@@ -45,10 +45,14 @@ class Field {
     long long AsInteger() const;  // NULL -> 0; text that is no integer -> ConversionError
     double AsNumber() const;      // NULL -> 0; text that is no number -> ConversionError
     DateValue AsDate() const;     // ISO "yyyy-MM-dd[ HH:mm:ss]" text -> date value
+    // The stored bytes of a text or BLOB, without a copy; empty for other kinds.
+    std::string_view Text() const {
+        return cell_ && cell_->kind == Cell::Kind::Text
+                   ? std::string_view(texts_ + cell_->offset, cell_->length)
+                   : std::string_view();
+    }
 
   private:
-    std::string_view Text() const { return {texts_ + cell_->offset, cell_->length}; }
-
     const Cell* cell_ = nullptr;
     const char* texts_ = nullptr;
 };
@@ -72,6 +76,13 @@ class ResultRows {
     // One text cell made of the parts in order.
     void AddText(std::initializer_list<std::string_view> parts);
     void AddText(std::string_view text) { AddText({text}); }
+
+    // Room for `rows` rows holding `textBytes` bytes of text, so filling them
+    // does not copy what is already there.
+    void Reserve(size_t rows, size_t textBytes) {
+        cells_.reserve(rows * columns_.size());
+        texts_.reserve(textBytes);
+    }
 
     // Drops the rows, keeps the columns and the room the rows took.
     void ClearRows() {
@@ -125,6 +136,11 @@ class Query {
     // argument) instead of keeping it: for large reads the caller turns into a
     // structure of its own. The query is closed afterwards.
     void Scan(const std::function<void(const ResultRows& row)>& row);
+    // Reads one BLOB cell, named by table, column and rowid, straight into
+    // memory of the caller's: `into` gets the cell's size and returns where
+    // its bytes go. False when there is no such row. Raises DatabaseError.
+    bool ReadBlob(const char* table, const char* column, long long rowid,
+                  const std::function<void*(size_t size)>& into);
     // Drops the result; closing a closed query does nothing.
     void Close();
     bool IsOpen() const { return open_; }
@@ -145,6 +161,8 @@ class Query {
 
   private:
     void EnsureConnection();
+    // Raises the DatabaseError of a failed SQLite call on the connection.
+    [[noreturn]] void Fail(int code);
     // Runs the SQL into `rows`, calling `afterRow` (when set) after each row.
     ResultRows Execute(const std::function<void(ResultRows& rows)>& afterRow);
     void ReleaseConnection();

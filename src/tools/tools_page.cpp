@@ -24,7 +24,6 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("picture"));
     picture_->setGeometry(0, 0, 788, 457);
-    picture_->setPixmap(QPixmap::fromImage(ui::LoadAsset(QStringLiteral("tools_page.jpg"))));
 
     for (int tool = 0; tool < kTools; ++tool) {
         auto* button = new QToolButton(this);
@@ -36,6 +35,14 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
                 [this, tool] { OpenTool(static_cast<Tool>(tool)); });
         buttons_[tool] = button;
     }
+}
+
+void ToolsPage::showEvent(QShowEvent* event) {
+    // The page starts hidden behind the naming page: its picture is decoded
+    // when it is first shown, not while the program starts.
+    if (picture_->pixmap().isNull())
+        picture_->setPixmap(QPixmap::fromImage(ui::LoadAsset(QStringLiteral("tools_page.jpg"))));
+    QWidget::showEvent(event);
 }
 
 void ToolsPage::SetWindowFactory(Tool tool, WindowFactory factory) {

@@ -31,6 +31,9 @@ class ToolsPage : public QWidget {
     // modally; returns when it closes. A tool without a window does nothing.
     void OpenTool(Tool tool);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QLabel* picture_;
     std::array<QToolButton*, kTools> buttons_;  // phoneNumberButton ... calendarButton

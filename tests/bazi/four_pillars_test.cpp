@@ -7,6 +7,7 @@
 
 #include "base/errors.h"
 #include "base/text.h"
+#include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
 #include "jq_fixture.h"
 #include "store/connection.h"
@@ -258,17 +259,20 @@ TEST(FourPillars, BeforeJieMomentLooksOnlyAtTheMomentsDay) {
     EXPECT_EQ(JieMomentOfMonth(2024, 3), std::nullopt);
 }
 
-TEST(FourPillars, MissingDatabaseFallsBackToFixedStartDays) {
+TEST(FourPillars, UnreadableDatabaseIsAnErrorNamingTheFile) {
     store::SetDataFolder("/nonexistent/velmora/");
-    const FourPillars p = ComputeFourPillars(2021, 2, 3, 23, 30, "男");
-    EXPECT_FALSE(IsBeforeJieMoment(2021, MakeDateValue(2021, 2, 3, 12, 0)));
+    for (auto run : {+[] { ComputeFourPillars(2024, 2, 4, 16, 0, "男"); },
+                     +[] { IsBeforeJieMoment(2021, MakeDateValue(2021, 2, 3, 12, 0)); },
+                     +[] { NayinOf("甲子"); }}) {
+        try {
+            run();
+            ADD_FAILURE() << "no error without Tgcode.db";
+        } catch (const DatabaseError& e) {
+            EXPECT_NE(std::string(e.what()).find("Tgcode.db"), std::string::npos) << e.what();
+            EXPECT_EQ(e.File(), "/nonexistent/velmora/Tgcode.db");
+        }
+    }
     store::SetDataFolder("");
-    EXPECT_EQ(p.PillarsText(), "庚子 己丑 壬午 庚子");
-    EXPECT_EQ(p.LuckNayinLine, "纳音：" + std::string(10, ' '));  // every lookup empty
-    // Forward from the formula's 立春 day itself, which does not count: 惊蛰 on
-    // 03-05 is 30 days ahead.
-    EXPECT_FALSE(p.Backward);
-    EXPECT_EQ(p.StartAge, 10);
 }
 
 TEST(FourPillars, JieNames) {

@@ -1,8 +1,10 @@
 #include "bazi/lookups.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "base/errors.h"
 #include "jq_fixture.h"
@@ -164,6 +166,38 @@ TEST(Lookups, BoneWeightWithoutItsDatabaseRaises) {
     testing::JqFixture fixture({});  // a data folder without dream.db
     EXPECT_THROW(BoneWeightLine("1980", "1", "1", "10", 0), DatabaseError);
     EXPECT_EQ(TenGodOf("甲乙"), "劫财");  // Tgcode.db is there
+}
+
+// The tables are kept in memory, but a rebuilt file is read again, and the
+// odd rows answer as their queries would: the first row of a key wins, the
+// element of a character is the first row containing it.
+TEST(Lookups, TablesFollowTheirFile) {
+    testing::JqFixture fixture({});
+    const std::string tgcode = store::BuildConnectionString(store::DataFile::Tgcode);
+    EXPECT_EQ(NayinOf("甲子"), "海中金");
+    // Rebuilt as a new file put in place of the old one, as the builder does.
+    const std::string rebuilt = tgcode + ".new";
+    std::filesystem::copy_file(tgcode, rebuilt);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(rebuilt.c_str(), &db), SQLITE_OK);
+    const char* edits =
+        "DELETE FROM jiazi WHERE jiazi = '甲子';"
+        "INSERT INTO jiazi VALUES ('甲子', ' 新纳音 ', NULL), ('甲子', '后一行', NULL);"
+        "INSERT INTO jiazi VALUES ('乙丑 ', '带空格的键', NULL);"
+        "DELETE FROM hzwh;"
+        "INSERT INTO hzwh VALUES ('甲乙', '木'), ('甲', '火');";
+    ASSERT_EQ(sqlite3_exec(db, edits, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    std::filesystem::rename(rebuilt, tgcode);
+    // The tables look at their file a second after the last look, or at once
+    // when the data folder is set again.
+    store::SetDataFolder(store::DataFolder());
+    EXPECT_EQ(NayinOf("甲子"), "新纳音");
+    EXPECT_EQ(NayinOf("甲子  "), "新纳音");
+    EXPECT_EQ(NayinOf("乙丑"), "海中金");  // a stored key with a blank matches nothing
+    EXPECT_EQ(CharElement("甲"), "木");
+    EXPECT_EQ(CharElement("乙"), "木");
+    EXPECT_EQ(CharElement("丙"), "");
 }
 
 }  // namespace

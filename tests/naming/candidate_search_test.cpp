@@ -15,6 +15,7 @@
 #include "base/text.h"
 #include "calendar/lunar_calendar.h"
 #include "naming/candidate_grid.h"
+#include "naming/stroke_patterns.h"
 #include "numerology/strokes.h"
 #include "store/catalogue.h"
 #include "store/connection.h"
@@ -229,6 +230,7 @@ class SmallVudazod {
         EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
             << (error ? error : "");
         sqlite3_free(error);
+        WritePackedStrokePatterns(db);
         sqlite3_close(db);
         store::SetDataFolder(folder_.string() + "/");
     }
@@ -303,6 +305,64 @@ TEST(CandidateSearchTest, JoinStopsAtTheRowLimit) {
     store::Query result(store::Query::kSearchTimeout);
     OpenSearch(input, SearchState{}, result);
     EXPECT_EQ(result.RowCount(), 50000);  // 230 x 230 = 52900 combinations
+}
+
+// The built gz_packed holds gz as it stands: every row of each length, and
+// the rows of a pattern with their scores.
+TEST(CandidateSearchTest, PackedPatternsHoldTheBuiltGzRows) {
+    const std::string vudazod = store::BuildConnectionString(store::DataFile::Vudazod);
+    store::Query gz(vudazod, store::Query::kSearchTimeout);
+    for (int length = 2; length <= 4; ++length) {
+        const StrokePatterns patterns = StrokePatterns::Load(vudazod, length);
+        gz.SetSql("select count(*) from gz where lx = ?");
+        gz.SetParams({static_cast<long long>(length)});
+        gz.Open();
+        EXPECT_EQ(patterns.size(), static_cast<size_t>(gz.FieldAt(0).AsInteger())) << length;
+        gz.SetSql(
+            "select bh11, bh12, bh21, bh22, zf from gz where lx = ? and bh11 = 7 and bh12 in "
+            "(9, 16)");
+        gz.SetParams({static_cast<long long>(length)});
+        gz.Open();
+        ASSERT_GT(gz.RowCount(), 0) << length;
+        for (gz.First(); !gz.AtEnd(); gz.Next()) {
+            long long strokes[4];
+            for (int k = 0; k < length; ++k) strokes[k] = gz.FieldAt(k).AsInteger();
+            const StrokeKey key = *PackStrokes({strokes, static_cast<size_t>(length)});
+            const auto [first, last] = patterns.Find(key);
+            ASSERT_EQ(last - first, 1u) << length;
+            EXPECT_EQ(patterns.At(first).zf, gz.FieldAt(4).AsInteger()) << length;
+        }
+    }
+}
+
+// Strokes above 255 or scores beyond 16 bits take the wide form of the
+// packed patterns; either form finds every row of a pattern, in gz order.
+TEST(CandidateSearchTest, PackedPatternsInTheNarrowAndTheWideForm) {
+    for (const bool wide : {false, true}) {
+        const SmallVudazod data(
+            std::string("INSERT INTO gz VALUES (2, 4, 1, NULL, NULL, NULL), "
+                        "(2, 4, 1, NULL, NULL, 80), (2, 5, 255, NULL, NULL, -7), (2, 4, NULL, "
+                        "NULL, NULL, 60), (3, 4, 1, 2, NULL, 99);") +
+            (wide ? "INSERT INTO gz VALUES (2, 300, 1, NULL, NULL, 100000);" : ""));
+        const StrokePatterns patterns =
+            StrokePatterns::Load(store::BuildConnectionString(store::DataFile::Vudazod), 2);
+        EXPECT_EQ(patterns.size(), wide ? 4u : 3u);
+        auto scores = [&](std::vector<long long> strokes) {
+            std::vector<std::optional<int>> found;
+            const auto [first, last] = patterns.Find(*PackStrokes(strokes));
+            for (size_t i = first; i < last; ++i) {
+                EXPECT_EQ(patterns.At(i).key, *PackStrokes(strokes));
+                found.push_back(patterns.At(i).zf);
+            }
+            return found;
+        };
+        using Scores = std::vector<std::optional<int>>;
+        EXPECT_EQ(scores({4, 1}), (Scores{std::nullopt, 80})) << wide;
+        EXPECT_EQ(scores({5, 255}), (Scores{-7})) << wide;
+        EXPECT_EQ(scores({4, 2}), Scores{}) << wide;
+        EXPECT_EQ(scores({256, 1}), Scores{}) << wide;
+        EXPECT_EQ(scores({300, 1}), wide ? Scores{100000} : Scores{}) << wide;
+    }
 }
 
 TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {

@@ -22,6 +22,7 @@
 #include "naming/candidate_grid.h"
 #include "naming/name_analysis.h"
 #include "naming/name_detail_window.h"
+#include "naming/stroke_patterns.h"
 #include "store/connection.h"
 #include "ui/owner_panel.h"
 #include "ui/page_context.h"
@@ -56,6 +57,7 @@ class NamingPageTest : public QObject {
             "bh INTEGER);"
             "CREATE TABLE gz (lx INTEGER NOT NULL, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, "
             "bh22 INTEGER, zf INTEGER);"
+            "CREATE TABLE gz_packed (lx INTEGER PRIMARY KEY, patterns BLOB NOT NULL);"
             "CREATE TABLE MZ (ID INTEGER PRIMARY KEY, zi TEXT NOT NULL, wuhang TEXT, ft TEXT, "
             "bh INTEGER, bh1 INTEGER, bh2 INTEGER, fs REAL);"
             "INSERT INTO word VALUES ('天', '火', '天', 4);"
@@ -67,6 +69,7 @@ class NamingPageTest : public QObject {
             "WHERE i <= " +
             std::to_string(count) + ";";
         QVERIFY(sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
+        naming::WritePackedStrokePatterns(handle);
         sqlite3_close(handle);
         store::SetDataFolder(folder.string() + "/");
     }

@@ -12,7 +12,7 @@ namespace {
 
 // A small database: a few characters, as the character table holds them.
 class QueryTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         path_ = (std::filesystem::temp_directory_path() / "velmora_query_test.db").string();
         std::filesystem::remove(path_);
@@ -162,7 +162,7 @@ TEST_F(QueryTest, CommandTimeoutInterruptsALongQuery) {
         q.Open();
         ADD_FAILURE() << "an endless query returned";
     } catch (const DatabaseError& e) {
-        EXPECT_NE(std::string(e.what()).find("timeout"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("查询超时"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(q.IsOpen());
     EXPECT_EQ(q.RowCount(), 0);  // nothing of the interrupted result is left
