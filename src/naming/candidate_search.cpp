@@ -199,9 +199,7 @@ std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
 
     store::Query tgcode = bazi::OpenTgcodeQuery();
     std::string present;
-    for (const std::string* c : {&p.YearStem, &p.YearBranch, &p.MonthStem, &p.MonthBranch,
-                                 &p.DayStem, &p.DayBranch, &p.HourStem, &p.HourBranch})
-        present += bazi::CharElement(tgcode, *c);
+    for (std::string_view c : p.Characters()) present += bazi::CharElement(tgcode, c);
     std::string missing;
     for (std::string_view e : kElements)
         if (present.find(e) == std::string::npos) missing += e;

@@ -5,6 +5,7 @@
 
 #include "base/gbk.h"
 #include "base/text.h"
+#include "bazi/bazi_report.h"
 #include "bazi/favourable_element.h"
 #include "bazi/four_pillars.h"
 #include "bazi/lookups.h"
@@ -126,25 +127,13 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
                                  static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
                                  static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
     store::Query tg = bazi::OpenTgcodeQuery();
-    sink.AppendLine("十神：" + bazi::TenGodOf(tg, p.DayStem + p.YearStem) + kBlank3 +
-                    bazi::TenGodOf(tg, p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
-                    bazi::TenGodOf(tg, p.DayStem + p.HourStem));
-    sink.AppendLine("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
-                    kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
-    const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
-                                                     &p.MonthBranch, &p.DayStem,    &p.DayBranch,
-                                                     &p.HourStem,    &p.HourBranch};
-    std::array<std::string, 8> elements;
-    for (size_t i = 0; i < chars.size(); ++i) elements[i] = bazi::CharElement(tg, *chars[i]);
-    const std::string S = elements[0] + elements[1] + kBlank3 + elements[2] + elements[3] +
-                          kBlank3 + elements[4] + elements[5] + kBlank3 + elements[6] + elements[7];
-    sink.AppendLine("五行：" + S);
-    sink.AppendLine("纳音：" + bazi::NayinOf(tg, p.YearStem + p.YearBranch) + " " +
-                    bazi::NayinOf(tg, p.MonthStem + p.MonthBranch) + " " +
-                    bazi::NayinOf(tg, p.DayStem + p.DayBranch) + " " +
-                    bazi::NayinOf(tg, p.HourStem + p.HourBranch));
-    sink.AppendLine("八字五行个数：" + bazi::ElementCountText(S));
-    sink.AppendLine(bazi::FavourableLine(bazi::JudgeFavourable(elements), p.DayStem));
+    const bazi::PillarLines lines = bazi::WritePillarLines(tg, p);
+    sink.AppendLine(lines.TenGods);
+    sink.AppendLine(lines.Pillars);
+    sink.AppendLine(lines.Elements);
+    sink.AppendLine(lines.Nayin);
+    sink.AppendLine("八字五行个数：" + bazi::ElementCountText(lines.ElementLine));
+    sink.AppendLine(bazi::FavourableLine(bazi::JudgeFavourable(lines.ElementWords), p.DayStem()));
     sink.AppendLine("");
     sink.AppendLine(kNameSection);
     sink.AppendLine("");
