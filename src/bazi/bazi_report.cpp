@@ -105,7 +105,7 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     OwnerValues v;
     v.Name = Trim(input.Surname) + Trim(input.GivenName);
     v.Solar = calendar::ResolveSolarBirthDate(input);
-    v.Birth = ParseDate(v.Solar.DateText);
+    v.Birth = v.Solar.Date;
     // A lunar date the calendar cannot convert (a day the month lacks, a year
     // outside the table) comes back as 0001-01-01; reporting on that day
     // would print an age of two thousand years, so the run stops here.

@@ -71,7 +71,7 @@ struct PersonBranches {
 
 PersonBranches PillarsOf(const OpeningDayPerson& person) {
     const calendar::SolarBirthDate solar = calendar::ResolveSolarBirthDate(person.Birth);
-    const CivilDate birth = CivilFromDate(ParseDate(solar.DateText));
+    const CivilDate birth = CivilFromDate(solar.Date);
     const int hour = calendar::HourNumber(person.Birth);
     const int minute = static_cast<int>(ToInteger(Trim(person.Birth.MinuteText)));
     const bazi::FourPillars pillars =
