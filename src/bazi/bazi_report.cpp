@@ -75,7 +75,7 @@ std::string LuckTenGodLine(store::Query& tg, const FourPillars& p) {
     return line;
 }
 
-PillarLines WritePillarLines(store::Query& tg, const FourPillars& p) {
+PillarLines PillarLinesOf(store::Query& tg, const FourPillars& p) {
     PillarLines lines;
     const std::string day = p.DayStem();
     lines.TenGods = "十神：" + TenGodOf(tg, day + p.YearStem()) + kBlank3 +
@@ -162,7 +162,7 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
 
     out.push_back("胎元：" + p.TaiYuan.Text() + "(" + NayinOf(tg, p.TaiYuan.Text()) + ")");
     out.push_back("起运：" + std::to_string(p.StartAge) + "岁");
-    const PillarLines pillarLines = WritePillarLines(tg, p);
+    const PillarLines pillarLines = PillarLinesOf(tg, p);
     out.push_back(pillarLines.TenGods);
     out.push_back(pillarLines.Pillars);
     std::string line = "遁藏：";

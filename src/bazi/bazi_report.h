@@ -67,7 +67,7 @@ struct PillarLines {
     std::string Elements;                     // "五行：" + ElementLine
     std::string Nayin;                        // "纳音：" + the four pillars' nayin
 };
-PillarLines WritePillarLines(store::Query& tgcode, const FourPillars& pillars);
+PillarLines PillarLinesOf(store::Query& tgcode, const FourPillars& pillars);
 
 // The luck pillars joined by three blanks: "戊寅   己卯   ...".
 std::string LuckPillarsText(const FourPillars& pillars);

@@ -234,7 +234,7 @@ FourPillars ComputeAt(int year, int month, int day, int hour, DateValue moment,
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;
-    // One temporary query serves the 21 lookups of the call.
+    // One temporary query reads the 节 instants of the call.
     store::Query tgcode = OpenTgcodeQuery();
 
     // Month and year change at the month's 节 instant; a month without a row

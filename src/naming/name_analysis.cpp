@@ -127,7 +127,7 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
                                  static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
                                  static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
     store::Query tg = bazi::OpenTgcodeQuery();
-    const bazi::PillarLines lines = bazi::WritePillarLines(tg, p);
+    const bazi::PillarLines lines = bazi::PillarLinesOf(tg, p);
     sink.AppendLine(lines.TenGods);
     sink.AppendLine(lines.Pillars);
     sink.AppendLine(lines.Elements);
