@@ -188,10 +188,7 @@ std::string CheckOwnerInput(const calendar::BirthInput& birth) {
 }
 
 std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
-    const calendar::SolarBirthDate solar = calendar::ResolveSolarBirthDate(birth);
-    const std::string dateText =
-        Trim(solar.YearText) + "-" + Trim(solar.MonthText) + "-" + Trim(solar.DayText);
-    const CivilDate day = CivilFromDate(ParseDate(dateText));
+    const CivilDate day = CivilFromDate(calendar::ResolveSolarBirthDate(birth).Date);
     const int hour = calendar::HourNumber(birth);
     const int minute = static_cast<int>(ToInteger(Trim(birth.MinuteText)));
     const bazi::FourPillars p =
