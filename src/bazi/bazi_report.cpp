@@ -44,14 +44,58 @@ std::string MinorPillar(const FourPillars& p, int n) {
 }
 
 // Line 14 or 15 entry: the hidden stem at GBK bytes `start`, `start + 1`.
-std::string HiddenEntry(const StemBranchTables& tg, const FourPillars& p, const std::string& hidden,
+std::string HiddenEntry(const StemBranchTables& tg, const FourPillars& p, std::string_view hidden,
                         int start) {
     const std::string c = Trim(gbk::ByteSlice(hidden, start, 2));
     if (c.empty()) return "       ";
-    return c + tg.TenGodOf(p.DayStem + c) + " ";
+    return c + tg.TenGodOf(p.DayStem() + c) + " ";
 }
 
 }  // namespace
+
+std::string LuckPillarsText(const FourPillars& p) {
+    std::string text;
+    for (const PillarCodes& pillar : p.LuckPillars) {
+        if (!text.empty()) text += kBlank3;
+        text += pillar.Text();
+    }
+    return text;
+}
+
+std::string LuckNayinLine(const StemBranchTables& tg, const FourPillars& p) {
+    std::string line = "纳音：";
+    for (const PillarCodes& pillar : p.LuckPillars) line += tg.NayinOf(pillar.Text()) + " ";
+    return line;
+}
+
+std::string LuckTenGodLine(const StemBranchTables& tg, const FourPillars& p) {
+    std::string line = "十神：";
+    for (const PillarCodes& pillar : p.LuckPillars)
+        line += tg.TenGodOf(p.DayStem() + std::string(StemCodeNames[pillar.StemCode])) + kBlank3;
+    return line;
+}
+
+PillarLines PillarLinesOf(const StemBranchTables& tg, const FourPillars& p) {
+    PillarLines lines;
+    const std::string day = p.DayStem();
+    lines.TenGods = "十神：" + tg.TenGodOf(day + p.YearStem()) + kBlank3 +
+                    tg.TenGodOf(day + p.MonthStem()) + kBlank3 + "日元" + kBlank3 +
+                    tg.TenGodOf(day + p.HourStem());
+    lines.Pillars = "八字：" + p.YearStem() + p.YearBranch() + kBlank3 + p.MonthStem() +
+                    p.MonthBranch() + kBlank3 + day + p.DayBranch() + kBlank3 + p.HourStem() +
+                    p.HourBranch();
+    const std::array<std::string_view, 8> chars = p.Characters();
+    for (size_t i = 0; i < chars.size(); ++i) lines.ElementWords[i] = tg.CharElement(chars[i]);
+    const auto& e = lines.ElementWords;
+    lines.ElementLine =
+        e[0] + e[1] + kBlank3 + e[2] + e[3] + kBlank3 + e[4] + e[5] + kBlank3 + e[6] + e[7];
+    lines.Elements = "五行：" + lines.ElementLine;
+    lines.Nayin = "纳音：" + tg.NayinOf(p.YearStem() + p.YearBranch()) + " " +
+                  tg.NayinOf(p.MonthStem() + p.MonthBranch()) + " " +
+                  tg.NayinOf(day + p.DayBranch()) + " " +
+                  tg.NayinOf(p.HourStem() + p.HourBranch());
+    return lines;
+}
 
 std::string AgeLabel(int years) { return (years <= 9 ? "0" : "") + std::to_string(years) + "岁"; }
 
@@ -61,7 +105,7 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     OwnerValues v;
     v.Name = Trim(input.Surname) + Trim(input.GivenName);
     v.Solar = calendar::ResolveSolarBirthDate(input);
-    v.Birth = ParseDate(v.Solar.DateText);
+    v.Birth = v.Solar.Date;
     // A lunar date the calendar cannot convert (a day the month lacks, a year
     // outside the table) comes back as 0001-01-01; reporting on that day
     // would print an age of two thousand years, so the run stops here.
@@ -118,46 +162,30 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
     const auto tables = StemBranchTables::Current();
     const StemBranchTables& tg = *tables;
 
-    out.push_back("胎元：" + Trim(p.TaiYuan) + "(" + tg.NayinOf(p.TaiYuan) + ")");
-    out.push_back("起运：" + p.StartAgeText + "岁");
-    out.push_back("十神：" + tg.TenGodOf(p.DayStem + p.YearStem) + kBlank3 +
-                  tg.TenGodOf(p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
-                  tg.TenGodOf(p.DayStem + p.HourStem));
-    out.push_back("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
-                  kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
-    const std::array<const std::string*, 4> hidden = {&p.YearHidden, &p.MonthHidden, &p.DayHidden,
-                                                      &p.HourHidden};
+    out.push_back("胎元：" + p.TaiYuan.Text() + "(" + tg.NayinOf(p.TaiYuan.Text()) + ")");
+    out.push_back("起运：" + std::to_string(p.StartAge) + "岁");
+    const PillarLines pillarLines = PillarLinesOf(tg, p);
+    out.push_back(pillarLines.TenGods);
+    out.push_back(pillarLines.Pillars);
     std::string line = "遁藏：";
-    for (size_t i = 0; i < hidden.size(); ++i) {
-        const std::string c = gbk::ByteSlice(*hidden[i], 1, 2);
+    for (int i = 0; i < 4; ++i) {
+        const std::string c = gbk::ByteSlice(p.Hidden(i), 1, 2);
         if (i > 0) line += " ";
-        line += c + tg.TenGodOf(p.DayStem + c);
+        line += c + tg.TenGodOf(p.DayStem() + c);
     }
     out.push_back(line);
     for (int start : {3, 5}) {
         line = kBlank6;
-        for (const std::string* h : hidden) line += HiddenEntry(tg, p, *h, start);
+        for (int i = 0; i < 4; ++i) line += HiddenEntry(tg, p, p.Hidden(i), start);
         out.push_back(line);
     }
+    out.push_back(pillarLines.Elements);
+    out.push_back(pillarLines.Nayin);
+    out.push_back(LuckNayinLine(tg, p));
+    out.push_back(LuckTenGodLine(tg, p));
+    out.push_back("大运：" + LuckPillarsText(p));
 
-    const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
-                                                     &p.MonthBranch, &p.DayStem,    &p.DayBranch,
-                                                     &p.HourStem,    &p.HourBranch};
-    std::array<std::string, 8> elements;
-    for (size_t i = 0; i < chars.size(); ++i) elements[i] = tg.CharElement(*chars[i]);
-    const std::string elementLine = elements[0] + elements[1] + kBlank3 + elements[2] +
-                                    elements[3] + kBlank3 + elements[4] + elements[5] + kBlank3 +
-                                    elements[6] + elements[7];
-    out.push_back("五行：" + elementLine);
-    out.push_back("纳音：" + tg.NayinOf(p.YearStem + p.YearBranch) + " " +
-                  tg.NayinOf(p.MonthStem + p.MonthBranch) + " " +
-                  tg.NayinOf(p.DayStem + p.DayBranch) + " " +
-                  tg.NayinOf(p.HourStem + p.HourBranch));
-    out.push_back(p.LuckNayinLine);
-    out.push_back(p.LuckTenGodLine);
-    out.push_back("大运：" + p.LuckPillars);
-
-    if (p.StartAgeText == "1") {
+    if (p.StartAge == 1) {
         out.push_back("      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
     } else {
         line = kBlank6 + "1-" + std::to_string(A - 1) + "岁";
@@ -206,8 +234,8 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
         out.push_back(ages);
     }
 
-    out.push_back("八字五行个数：" + ElementCountText(elementLine));
-    out.push_back(FavourableLine(JudgeFavourable(elements), p.DayStem));
+    out.push_back("八字五行个数：" + ElementCountText(pillarLines.ElementLine));
+    out.push_back(FavourableLine(JudgeFavourable(pillarLines.ElementWords), p.DayStem()));
     out.push_back(kSectionLine);
     out.push_back("袁天罡称骨算命：");
 

@@ -3,13 +3,17 @@
 // and the report itself, line by line, into any report sink. The owner values
 // (name, age, birth line, lunar text, zodiac, constellation) are shared with
 // the company-name analysis, whose first lines read the same.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/dates.h"
 #include "base/report_sink.h"
+#include "bazi/four_pillars.h"
+#include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
+#include "store/query.h"
 
 namespace velmora::bazi {
 
@@ -52,6 +56,25 @@ std::optional<InputProblem> WriteBaziReport(const calendar::BirthInput& input, R
 
 // The lines of the report, for callers that want them without a sink.
 std::vector<std::string> BaziReportLines(const calendar::BirthInput& input, int nowYear);
+
+// The lines both reports print from the pillars, in the order they print
+// them, with the element words they judge.
+struct PillarLines {
+    std::string TenGods;                      // "十神：伤官   劫财   日元   比肩"
+    std::string Pillars;                      // "八字：庚申   戊寅   己未   己巳"
+    std::array<std::string, 8> ElementWords;  // element of each pillar character
+    std::string ElementLine;                  // "金金   土木   土土   土火"
+    std::string Elements;                     // "五行：" + ElementLine
+    std::string Nayin;                        // "纳音：" + the four pillars' nayin
+};
+PillarLines PillarLinesOf(const StemBranchTables& tables, const FourPillars& pillars);
+
+// The luck pillars joined by three blanks: "戊寅   己卯   ...".
+std::string LuckPillarsText(const FourPillars& pillars);
+// "纳音：" + the nayin of each luck pillar followed by a blank.
+std::string LuckNayinLine(const StemBranchTables& tables, const FourPillars& pillars);
+// "十神：" + the ten god of each luck pillar's stem followed by three blanks.
+std::string LuckTenGodLine(const StemBranchTables& tables, const FourPillars& pillars);
 
 // "03岁", "12岁".
 std::string AgeLabel(int years);

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "base/errors.h"
 #include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
 #include "store/connection.h"
@@ -16,6 +17,44 @@ namespace velmora::bazi {
 namespace {
 
 constexpr int Mod(int x, int n) { return ((x % n) + n) % n; }
+
+// The engine's codes are the calendar's cycle shifted by one: code 1 is 甲
+// and 子, code 0 the last of each cycle.
+constexpr bool CodesFollowTheCycle() {
+    for (size_t i = 0; i < calendar::StemNames.size(); ++i)
+        if (StemCodeNames[(i + 1) % 10] != calendar::StemNames[i]) return false;
+    for (size_t i = 0; i < calendar::BranchNames.size(); ++i)
+        if (BranchCodeNames[(i + 1) % 12] != calendar::BranchNames[i]) return false;
+    return true;
+}
+static_assert(CodesFollowTheCycle());
+
+// Each branch hides one to three stems and nothing else; a few rows checked
+// by hand pin the table's 子-first order.
+constexpr bool HiddenStemsAreStems() {
+    for (std::string_view hidden : HiddenStemTable) {
+        if (hidden.empty() || hidden.size() > 9 || hidden.size() % 3 != 0) return false;
+        for (size_t at = 0; at < hidden.size(); at += 3) {
+            bool found = false;
+            for (std::string_view stem : StemCodeNames)
+                found = found || hidden.substr(at, 3) == stem;
+            if (!found) return false;
+        }
+    }
+    return true;
+}
+static_assert(HiddenStemsAreStems());
+static_assert(HiddenStemTable[0] == "癸" && HiddenStemTable[2].starts_with("甲") &&
+              HiddenStemTable[3] == "乙" && HiddenStemTable[9] == "辛" &&
+              HiddenStemTable[11].starts_with("壬"));
+
+// Every 节 is the calendar's solar term two places on from the one before.
+constexpr bool JieNamesAreSolarTerms() {
+    for (size_t n = 0; n < JieNames.size(); ++n)
+        if (JieNames[n] != calendar::SolarTermNames[(2 + 2 * n) % 24]) return false;
+    return true;
+}
+static_assert(JieNamesAreSolarTerms());
 
 // Fixed start key (month * 100 + day) of each Gregorian month's 节, January first.
 constexpr std::array<int, 12> kMonthStartKeys = {106, 204, 306, 405,  505,  606,
@@ -42,6 +81,19 @@ constexpr std::array<MonthRange, 12> kMonthTable = {{
     {106, 2},
 }};
 
+// The month table runs backward through the year from 大雪, and its start
+// keys are the fixed start days, each month's branch one before the next's.
+constexpr bool MonthTableMatchesStartKeys() {
+    for (size_t i = 0; i < kMonthTable.size(); ++i) {
+        if (kMonthTable[i].fromKey != kMonthStartKeys[11 - i]) return false;
+        if (i > 0 && Mod(kMonthTable[i - 1].branchCode - 1, 12) != kMonthTable[i].branchCode)
+            return false;
+    }
+    return true;
+}
+static_assert(MonthTableMatchesStartKeys());
+static_assert(kMonthTable.front().branchCode == 1);  // from 大雪 on: the 子 month
+
 int MonthBranchOfKey(int key) {
     for (const MonthRange& r : kMonthTable)
         if (key >= r.fromKey) return r.branchCode;
@@ -62,10 +114,12 @@ int DaysToJie(DateValue birthDay, bool backward) {
     return 32;
 }
 
-std::string Pillar(int stemCode, int branchCode) {
-    return std::string(StemCodeNames[Mod(stemCode, 10)]) +
-           std::string(BranchCodeNames[Mod(branchCode, 12)]);
+PillarCodes Pillar(int stemCode, int branchCode) {
+    return {Mod(stemCode, 10), Mod(branchCode, 12)};
 }
+
+std::string StemName(int code) { return std::string(StemCodeNames[Mod(code, 10)]); }
+std::string BranchName(int code) { return std::string(BranchCodeNames[Mod(code, 12)]); }
 
 }  // namespace
 
@@ -161,22 +215,41 @@ bool IsBeforeJieMoment(int year, DateValue moment) {
     return jie && moment < *jie;
 }
 
-std::string FourPillars::PillarsText() const {
-    return YearStem + YearBranch + " " + MonthStem + MonthBranch + " " + DayStem + DayBranch + " " +
-           HourStem + HourBranch;
+std::string PillarCodes::Text() const { return StemName(StemCode) + BranchName(BranchCode); }
+
+std::string FourPillars::YearStem() const { return StemName(YearStemCode); }
+std::string FourPillars::YearBranch() const { return BranchName(YearBranchCode); }
+std::string FourPillars::MonthStem() const { return StemName(MonthStemCode); }
+std::string FourPillars::MonthBranch() const { return BranchName(MonthBranchCode); }
+std::string FourPillars::DayStem() const { return StemName(DayStemCode); }
+std::string FourPillars::DayBranch() const { return BranchName(DayBranchCode); }
+std::string FourPillars::HourStem() const { return StemName(HourStemCode); }
+std::string FourPillars::HourBranch() const { return BranchName(HourBranchCode); }
+
+std::array<std::string_view, 8> FourPillars::Characters() const {
+    return {StemCodeNames[YearStemCode],  BranchCodeNames[YearBranchCode],
+            StemCodeNames[MonthStemCode], BranchCodeNames[MonthBranchCode],
+            StemCodeNames[DayStemCode],   BranchCodeNames[DayBranchCode],
+            StemCodeNames[HourStemCode],  BranchCodeNames[HourBranchCode]};
 }
 
-FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minute,
-                               std::string_view sexText) {
-    // The moment text is parsed like any typed date and time, so an hour above
-    // 23 or a minute above 59 raises the usual conversion error.
-    const DateValue moment = ParseDateTime(std::to_string(year) + "-" + std::to_string(month) +
-                                           "-" + std::to_string(day) + " " + std::to_string(hour) +
-                                           ":" + std::to_string(minute) + ":00");
+std::string_view FourPillars::Hidden(int pillar) const {
+    return HiddenStemTable[HiddenRows[static_cast<size_t>(pillar)]];
+}
+
+std::string FourPillars::PillarsText() const {
+    return YearStem() + YearBranch() + " " + MonthStem() + MonthBranch() + " " + DayStem() +
+           DayBranch() + " " + HourStem() + HourBranch();
+}
+
+namespace {
+
+// The pillars of `moment`, whose civil parts the caller passes along.
+FourPillars ComputeAt(int year, int month, int day, int hour, DateValue moment,
+                      std::string_view sexText) {
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;
-    const auto tables = StemBranchTables::Current();
 
     // Month and year change at the month's 节 instant; a month without a row
     // in JQ uses its fixed start day.
@@ -206,16 +279,7 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     p.HourStemCode = p.HourBranchCode != 0 ? Mod(2 * p.DayStemCode + p.HourBranchCode + 8, 10)
                                            : Mod(2 * p.DayStemCode, 10);
 
-    p.YearStem = StemCodeNames[p.YearStemCode];
-    p.YearBranch = BranchCodeNames[p.YearBranchCode];
-    p.MonthStem = StemCodeNames[p.MonthStemCode];
-    p.MonthBranch = BranchCodeNames[p.MonthBranchCode];
-    p.DayStem = StemCodeNames[p.DayStemCode];
-    p.DayBranch = BranchCodeNames[p.DayBranchCode];
-    p.HourStem = StemCodeNames[p.HourStemCode];
-    p.HourBranch = BranchCodeNames[p.HourBranchCode];
-
-    p.TaiYuan = Pillar(p.MonthStemCode + 1, p.MonthBranchCode + 3) + " ";
+    p.TaiYuan = Pillar(p.MonthStemCode + 1, p.MonthBranchCode + 3);
 
     const bool yinYear = p.YearStemCode % 2 == 0;  // 乙丁己辛癸 have even codes
     p.Backward = (sexText == "男") == yinYear;
@@ -237,36 +301,42 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     else if (age != 10)
         age %= 10;
     p.StartAge = age;
-    p.StartAgeText = std::to_string(age);
 
-    p.LuckNayinLine = "纳音：";
-    p.LuckTenGodLine = "十神：";
     for (int k = 0; k < 10; ++k) {
         const int s = p.Backward ? -k : k;
-        const std::string pillar = Pillar(p.MonthStemCode + s, p.MonthBranchCode + s);
-        if (k > 0) p.LuckPillars += "   ";
-        p.LuckPillars += pillar;
-        p.LuckNayinLine += tables->NayinOf(pillar) + " ";
-    }
-    for (int k = 0; k < 10; ++k) {
-        const int s = p.Backward ? -k : k;
-        const std::string stem(StemCodeNames[Mod(p.MonthStemCode + s, 10)]);
-        p.LuckTenGodLine += tables->TenGodOf(p.DayStem + stem) + "   ";
+        p.LuckPillars[static_cast<size_t>(k)] = Pillar(p.MonthStemCode + s, p.MonthBranchCode + s);
     }
 
     // The branch of the lunar year in which the next 节 falls.
     const int f = DaysToJie(birthDay, false);
     const int lunarYear = calendar::SolarToLunar(birthDay + f).Year;
-    p.YearHidden = HiddenStemTable[Mod(lunarYear - 1924, 12)];
-    p.MonthHidden = HiddenStemTable[Mod(month, 12)];
-    p.DayHidden = HiddenStemTable[Mod(p.DayBranchCode - 1, 12)];
-    p.HourHidden = HiddenStemTable[Mod(static_cast<int>(std::lround((hour + 0.6) / 2)), 12)];
+    p.HiddenRows = {Mod(lunarYear - 1924, 12), Mod(month, 12), Mod(p.DayBranchCode - 1, 12),
+                    Mod(static_cast<int>(std::lround((hour + 0.6) / 2)), 12)};
     return p;
 }
 
+}  // namespace
+
+FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minute,
+                               std::string_view sexText) {
+    // The same check as a typed date and time, with the same message.
+    if (year < 1000 || year > 9999 || !IsValidDate(year, month, day) || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59)
+        throw ConversionError("'" + std::to_string(year) + "-" + std::to_string(month) + "-" +
+                              std::to_string(day) + " " + std::to_string(hour) + ":" +
+                              std::to_string(minute) + ":00' is not a valid date and time");
+    return ComputeAt(year, month, day, hour, MakeDateValue(year, month, day, hour, minute),
+                     sexText);
+}
+
+FourPillars ComputeFourPillars(DateValue moment, std::string_view sexText) {
+    const CivilDate day = CivilFromDate(moment);
+    return ComputeAt(day.year, day.month, day.day, TimeFromDate(moment).hour, moment, sexText);
+}
+
 std::string ElementLineOf(const FourPillars& p) {
-    const std::string_view characters[8] = {p.YearStem, p.YearBranch, p.MonthStem, p.MonthBranch,
-                                            p.DayStem,  p.DayBranch,  p.HourStem,  p.HourBranch};
+    const std::array<std::string_view, 8> c = p.Characters();
+    const std::string_view characters[8] = {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]};
     return ElementLine(characters);
 }
 

@@ -51,24 +51,42 @@ std::optional<DateValue> JieMomentOfMonth(int year, int month);
 // True when `JQ` has a 节 on the moment's day and the moment is before it.
 bool IsBeforeJieMoment(int year, DateValue moment);
 
+// A stem and a branch in the engine's codes (stem 癸 = 0, branch 亥 = 0).
+struct PillarCodes {
+    std::int32_t StemCode = 0, BranchCode = 0;
+
+    // "庚申"
+    std::string Text() const;
+};
+
+// The pillars as codes and numbers; the report writers turn them into text.
 struct FourPillars {
     std::int32_t YearStemCode = 0, YearBranchCode = 0;
     std::int32_t MonthStemCode = 0, MonthBranchCode = 0;
     std::int32_t DayStemCode = 0, DayBranchCode = 0;
     std::int32_t HourStemCode = 0, HourBranchCode = 0;
 
-    std::string YearStem, YearBranch, MonthStem, MonthBranch;
-    std::string DayStem, DayBranch, HourStem, HourBranch;
-
     bool BeforeJie = false;     // birth day is a 节 day in JQ and the moment is before it
     bool Backward = false;      // the luck pillars run backward
     std::int32_t StartAge = 0;  // 1..10
-    std::string StartAgeText;
-    std::string TaiYuan;         // stem + branch + " "
-    std::string LuckPillars;     // ten pillars joined by three blanks
-    std::string LuckNayinLine;   // "纳音：" + each nayin + " "
-    std::string LuckTenGodLine;  // "十神：" + each ten-god name + "   "
-    std::string YearHidden, MonthHidden, DayHidden, HourHidden;
+    PillarCodes TaiYuan;
+    std::array<PillarCodes, 10> LuckPillars;  // from the month pillar, in the luck direction
+    // Rows of HiddenStemTable (子 = 0) for the year, month, day and hour.
+    std::array<std::int32_t, 4> HiddenRows = {};
+
+    // The characters of the codes: "庚", "申", ...
+    std::string YearStem() const;
+    std::string YearBranch() const;
+    std::string MonthStem() const;
+    std::string MonthBranch() const;
+    std::string DayStem() const;
+    std::string DayBranch() const;
+    std::string HourStem() const;
+    std::string HourBranch() const;
+    // Year stem, year branch, month stem, ..., hour branch.
+    std::array<std::string_view, 8> Characters() const;
+    // The hidden stems of pillar 0..3 (year..hour), e.g. "甲丙戊".
+    std::string_view Hidden(int pillar) const;
 
     // "庚申 戊寅 己未 己巳"
     std::string PillarsText() const;
@@ -80,6 +98,9 @@ struct FourPillars {
 // sexText is the trimmed sex ("男" or "女").
 FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minute,
                                std::string_view sexText);
+
+// The same for a moment already held as a date value.
+FourPillars ComputeFourPillars(DateValue moment, std::string_view sexText);
 
 // The element line of the eight pillar characters (see ElementLine).
 std::string ElementLineOf(const FourPillars& pillars);

@@ -205,13 +205,15 @@ SolarBirthDate ResolveSolarBirthDate(const BirthInput& input) {
     SolarBirthDate result{"", Trim(input.YearText), Trim(input.MonthText), Trim(input.DayText)};
     if (input.DateKind == 0) {
         result.DateText = result.YearText + "-" + result.MonthText + "-" + result.DayText;
+        result.Date = ParseDate(result.DateText);
         return result;
     }
     LunarDate lunar;
     lunar.Year = ToInt32(result.YearText);
     lunar.Month = ToInt32(result.MonthText);
     lunar.Day = ToInt32(result.DayText);
-    result.DateText = FormatDate(LunarToSolar(lunar));
+    result.Date = std::floor(LunarToSolar(lunar));
+    result.DateText = FormatDate(result.Date);
     result.YearText = result.DateText.substr(0, 4);
     result.MonthText = result.DateText.substr(5, 2);
     result.DayText = result.DateText.substr(8, 2);

@@ -133,12 +133,13 @@ struct SolarBirthDate {
     std::string YearText;
     std::string MonthText;
     std::string DayText;
+    DateValue Date = 0;  // the day itself
 };
 
 // The solar birth date of an owner panel: a Gregorian input as typed, a lunar
 // input (regular month, never leap) converted by LunarToSolar. Raises
-// ConversionError for lunar texts that are no whole numbers. The caller turns
-// DateText into a date with ParseDate.
+// ConversionError for a Gregorian text that is no real date (the message
+// quotes DateText) and for lunar texts that are no whole numbers.
 SolarBirthDate ResolveSolarBirthDate(const BirthInput& input);
 
 }  // namespace velmora::calendar

@@ -40,11 +40,8 @@ int OfficerIndex(std::string_view name) {
     return -1;
 }
 
-int BranchIndex(std::string_view name) {
-    for (int i = 0; i < 12; ++i)
-        if (name == kBranches[i]) return i;
-    return -1;
-}
+// The 子-first index (子 = 0) of a branch in the pillars engine's codes (亥 = 0).
+int BranchIndex(int branchCode) { return (branchCode + 11) % 12; }
 
 // The direction of the day's 三合煞: 申子辰 days face south, 寅午戌 north,
 // 亥卯未 west, 巳酉丑 east.
@@ -74,13 +71,13 @@ struct PersonBranches {
 
 PersonBranches PillarsOf(const OpeningDayPerson& person) {
     const calendar::SolarBirthDate solar = calendar::ResolveSolarBirthDate(person.Birth);
-    const CivilDate birth = CivilFromDate(ParseDate(solar.DateText));
+    const CivilDate birth = CivilFromDate(solar.Date);
     const int hour = calendar::HourNumber(person.Birth);
     const int minute = static_cast<int>(ToInteger(Trim(person.Birth.MinuteText)));
     const bazi::FourPillars pillars =
         bazi::ComputeFourPillars(birth.year, birth.month, birth.day, hour, minute, "男");
-    return {person.Role, pillars.PillarsText(), BranchIndex(pillars.YearBranch),
-            BranchIndex(pillars.DayBranch)};
+    return {person.Role, pillars.PillarsText(), BranchIndex(pillars.YearBranchCode),
+            BranchIndex(pillars.DayBranchCode)};
 }
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -142,7 +139,7 @@ void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportS
         if (officer < 0) {
             const bazi::FourPillars of_day =
                 bazi::ComputeFourPillars(date.year, date.month, date.day, 12, 0, "男");
-            officer = (branch - BranchIndex(of_day.MonthBranch) + 12) % 12;
+            officer = (branch - BranchIndex(of_day.MonthBranchCode) + 12) % 12;
         }
         if (!kOpeningOfficer[officer]) continue;
         if (entry && entry->AvoidsActivity(kOpening)) {

@@ -5,6 +5,7 @@
 
 #include "base/dates.h"
 #include "base/text.h"
+#include "bazi/bazi_report.h"
 #include "bazi/four_pillars.h"
 #include "cli/commands.h"
 
@@ -28,14 +29,11 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
             err << "velmora-cli pillars: '" << birth << "': the sex must be 男 or 女\n";
             return false;
         }
-        const DateValue moment = ParseDateTime(moment_text);
-        const CivilDate day = CivilFromDate(moment);
-        const CivilTime time = TimeFromDate(moment);
-        const bazi::FourPillars p =
-            bazi::ComputeFourPillars(day.year, day.month, day.day, time.hour, time.minute, sex);
-        out << birth << '\t' << p.PillarsText() << '\t' << Trim(p.TaiYuan) << '\t' << p.StartAge
-            << '\t' << (p.Backward ? 'B' : 'F') << '\t' << p.LuckPillars << '\t' << p.YearHidden
-            << ' ' << p.MonthHidden << ' ' << p.DayHidden << ' ' << p.HourHidden << '\n';
+        const bazi::FourPillars p = bazi::ComputeFourPillars(ParseDateTime(moment_text), sex);
+        out << birth << '\t' << p.PillarsText() << '\t' << p.TaiYuan.Text() << '\t' << p.StartAge
+            << '\t' << (p.Backward ? 'B' : 'F') << '\t' << bazi::LuckPillarsText(p) << '\t'
+            << p.Hidden(0) << ' ' << p.Hidden(1) << ' ' << p.Hidden(2) << ' ' << p.Hidden(3)
+            << '\n';
         return true;
     };
 

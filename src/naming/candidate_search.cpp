@@ -189,10 +189,7 @@ std::string CheckOwnerInput(const calendar::BirthInput& birth) {
 }
 
 std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
-    const calendar::SolarBirthDate solar = calendar::ResolveSolarBirthDate(birth);
-    const std::string dateText =
-        Trim(solar.YearText) + "-" + Trim(solar.MonthText) + "-" + Trim(solar.DayText);
-    const CivilDate day = CivilFromDate(ParseDate(dateText));
+    const CivilDate day = CivilFromDate(calendar::ResolveSolarBirthDate(birth).Date);
     const int hour = calendar::HourNumber(birth);
     const int minute = static_cast<int>(ToInteger(Trim(birth.MinuteText)));
     const bazi::FourPillars p =
@@ -200,9 +197,7 @@ std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
 
     const auto tables = bazi::StemBranchTables::Current();
     std::string present;
-    for (const std::string* c : {&p.YearStem, &p.YearBranch, &p.MonthStem, &p.MonthBranch,
-                                 &p.DayStem, &p.DayBranch, &p.HourStem, &p.HourBranch})
-        present += tables->CharElement(*c);
+    for (std::string_view c : p.Characters()) present += tables->CharElement(c);
     std::string missing;
     for (std::string_view e : kElements)
         if (present.find(e) == std::string::npos) missing += e;
@@ -245,36 +240,59 @@ std::string AllFixedMessage(const SearchInput& input) {
     }
 }
 
+namespace {
+
+// How much of the character data a search draws, by body length (rows: 2, 3
+// and 4 characters) and number of fixed positions (columns: 0 to 4): the
+// random sample of each free position (0 = every row of CYZI) and the joined
+// rows kept (0 = all). A body of four free positions draws two high-scoring
+// two-character names of MZ instead, as many as its sample says.
+struct PlanSizes {
+    int Sample;
+    int RowLimit;
+};
+constexpr std::array<std::array<PlanSizes, 5>, 3> kPlanSizes = {{
+    {{{230, 50000}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    {{{50, 50000}, {200, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    {{{300, 100000}, {50, 100000}, {300, 100000}, {1000, 100000}, {1000, 100000}}},
+}};
+
+// Two- and three-character bodies keep every joined row once a position is
+// fixed, 50,000 while all are free; four-character bodies keep 100,000. No
+// sample exceeds 1,000 rows.
+constexpr bool PlanSizesAreSound() {
+    for (size_t row = 0; row < kPlanSizes.size(); ++row)
+        for (size_t fixedCount = 0; fixedCount < kPlanSizes[row].size(); ++fixedCount) {
+            const PlanSizes& sizes = kPlanSizes[row][fixedCount];
+            const int rowLimit = row == 2 ? 100000 : fixedCount == 0 ? 50000 : 0;
+            if (sizes.Sample < 0 || sizes.Sample > 1000 || sizes.RowLimit != rowLimit) return false;
+        }
+    return true;
+}
+static_assert(PlanSizesAreSound());
+
+}  // namespace
+
 SearchPlan PlanSearch(int length, const std::vector<std::string>& fixed) {
     int fixedCount = 0;
     for (int k = 0; k < length && k < static_cast<int>(fixed.size()); ++k)
         fixedCount += !fixed[k].empty();
+    const PlanSizes& sizes = kPlanSizes[static_cast<size_t>(std::clamp(length, 2, 4) - 2)]
+                                       [static_cast<size_t>(fixedCount)];
     SearchPlan plan;
+    plan.RowLimit = sizes.RowLimit;
     if (length == 4 && fixedCount == 0) {
         // Two two-character names with a high score make the body.
-        for (int k = 0; k < 2; ++k) plan.Sources.push_back({kNameSample, {300LL}, 2});
-        plan.RowLimit = 100000;
+        for (int k = 0; k < 2; ++k)
+            plan.Sources.push_back({kNameSample, {static_cast<long long>(sizes.Sample)}, 2});
         return plan;
-    }
-    // Sample size of each free position by length and number of fixed ones (0 = all).
-    int sample = 0;
-    switch (length) {
-        case 2:
-            sample = fixedCount == 0 ? 230 : 0;
-            break;
-        case 3:
-            sample = fixedCount == 0 ? 50 : fixedCount == 1 ? 200 : 0;
-            break;
-        default:
-            sample = fixedCount == 1 ? 50 : fixedCount == 2 ? 300 : 1000;
     }
     for (int k = 0; k < length; ++k) {
         const bool isFixed = k < static_cast<int>(fixed.size()) && !fixed[k].empty();
         plan.Sources.push_back(
             isFixed ? CharacterSource{length == 4 ? kWordFirstRow : kWordRows, {fixed[k]}}
-                    : FreeSource(sample));
+                    : FreeSource(sizes.Sample));
     }
-    plan.RowLimit = length == 4 ? 100000 : fixedCount == 0 ? 50000 : 0;
     return plan;
 }
 

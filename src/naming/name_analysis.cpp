@@ -5,6 +5,7 @@
 
 #include "base/gbk.h"
 #include "base/text.h"
+#include "bazi/bazi_report.h"
 #include "bazi/favourable_element.h"
 #include "bazi/four_pillars.h"
 #include "bazi/lookups.h"
@@ -125,27 +126,13 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
                                  static_cast<int>(ToInteger(owner.Solar.MonthText)),
                                  static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
                                  static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
-    const auto tables = bazi::StemBranchTables::Current();
-    const bazi::StemBranchTables& tg = *tables;
-    sink.AppendLine("十神：" + tg.TenGodOf(p.DayStem + p.YearStem) + kBlank3 +
-                    tg.TenGodOf(p.DayStem + p.MonthStem) + kBlank3 + "日元" + kBlank3 +
-                    tg.TenGodOf(p.DayStem + p.HourStem));
-    sink.AppendLine("八字：" + p.YearStem + p.YearBranch + kBlank3 + p.MonthStem + p.MonthBranch +
-                    kBlank3 + p.DayStem + p.DayBranch + kBlank3 + p.HourStem + p.HourBranch);
-    const std::array<const std::string*, 8> chars = {&p.YearStem,    &p.YearBranch, &p.MonthStem,
-                                                     &p.MonthBranch, &p.DayStem,    &p.DayBranch,
-                                                     &p.HourStem,    &p.HourBranch};
-    std::array<std::string, 8> elements;
-    for (size_t i = 0; i < chars.size(); ++i) elements[i] = tg.CharElement(*chars[i]);
-    const std::string S = elements[0] + elements[1] + kBlank3 + elements[2] + elements[3] +
-                          kBlank3 + elements[4] + elements[5] + kBlank3 + elements[6] + elements[7];
-    sink.AppendLine("五行：" + S);
-    sink.AppendLine("纳音：" + tg.NayinOf(p.YearStem + p.YearBranch) + " " +
-                    tg.NayinOf(p.MonthStem + p.MonthBranch) + " " +
-                    tg.NayinOf(p.DayStem + p.DayBranch) + " " +
-                    tg.NayinOf(p.HourStem + p.HourBranch));
-    sink.AppendLine("八字五行个数：" + bazi::ElementCountText(S));
-    sink.AppendLine(bazi::FavourableLine(bazi::JudgeFavourable(elements), p.DayStem));
+    const bazi::PillarLines lines = bazi::PillarLinesOf(*bazi::StemBranchTables::Current(), p);
+    sink.AppendLine(lines.TenGods);
+    sink.AppendLine(lines.Pillars);
+    sink.AppendLine(lines.Elements);
+    sink.AppendLine(lines.Nayin);
+    sink.AppendLine("八字五行个数：" + bazi::ElementCountText(lines.ElementLine));
+    sink.AppendLine(bazi::FavourableLine(bazi::JudgeFavourable(lines.ElementWords), p.DayStem()));
     sink.AppendLine("");
     sink.AppendLine(kNameSection);
     sink.AppendLine("");

@@ -161,6 +161,24 @@ inline constexpr std::array<ShuliEntry, 81> ShuliTable = {{
 // so 1 -> 0, 80 -> 79, 81 and 0 -> 80, 82 -> 0.
 constexpr int ShuliRow(long long number) { return (NameNumber(number) + 80) % 81; }
 
+// Every row written out (a list one short would leave a blank last row), with
+// four phrases and their commas (57 bytes, 60 with the one five-character
+// phrase) and a personality type that exists.
+constexpr bool ShuliTableIsComplete() {
+    for (const ShuliEntry& entry : ShuliTable)
+        if ((entry.phrase.size() != 57 && entry.phrase.size() != 60) || entry.personality < 1 ||
+            entry.personality > static_cast<int>(kPersonalityTypes.size()))
+            return false;
+    for (const PersonalityType& type : kPersonalityTypes)
+        if (type.name.empty() || type.description.empty()) return false;
+    return true;
+}
+static_assert(ShuliTableIsComplete());
+static_assert(ShuliRow(1) == 0 && ShuliRow(80) == 79 && ShuliRow(81) == 80 && ShuliRow(0) == 80 &&
+              ShuliRow(82) == 0);
+static_assert(ShuliTable[0].phrase.starts_with("大展鸿图") &&
+              ShuliTable[80].phrase.starts_with("最极之数"));
+
 // The luck of a non-negative number (a stroke count, a sum, a total).
 constexpr Luck LuckOf(long long number) { return ShuliTable[ShuliRow(number)].luck; }
 

@@ -137,7 +137,7 @@ TEST_P(GridWidths, AgeRowsAndGridsLineUp) {
 
     const size_t minor = IndexOf(lines, "小运：");
     EXPECT_EQ(minor, annual + 11);
-    const int hour = CycleIndex(p.HourStem + p.HourBranch);
+    const int hour = CycleIndex(p.HourStem() + p.HourBranch());
     const int step = p.Backward ? -1 : 1;
     for (int i = 0; i <= 9; ++i) {
         auto luckIndex = [&](int column) { return column == 0 ? i : A + i + 10 * (column - 1); };
@@ -175,6 +175,12 @@ TEST(BaziReport, LinesInOrderForAWorkedExample) {
     EXPECT_EQ(lines[0], frame);
     EXPECT_EQ(lines[4], frame);
     const FourPillars p = ComputeFourPillars(1980, 1, 1, 10, 5, "男");
+    std::string luckNayin = "纳音：", luckTenGods = "十神：", luckPillars;
+    for (const PillarCodes& luck : p.LuckPillars) {
+        luckNayin += NayinOf(luck.Text()) + " ";
+        luckTenGods += TenGodOf(p.DayStem() + luck.Text().substr(0, 3)) + "   ";
+        luckPillars += (luckPillars.empty() ? "" : "   ") + luck.Text();
+    }
     const struct {
         size_t index;
         std::string text;
@@ -186,14 +192,14 @@ TEST(BaziReport, LinesInOrderForAWorkedExample) {
         {9, "属相：羊"},
         {10, "星座：" + ConstellationOf(DaySerial(1980, 1, 1))},
         {11, section},
-        {12, "胎元：" + Trim(p.TaiYuan) + "(" + NayinOf(p.TaiYuan) + ")"},
-        {13, "起运：" + p.StartAgeText + "岁"},
-        {15, "八字：" + p.YearStem + p.YearBranch + "   " + p.MonthStem + p.MonthBranch + "   " +
-                 p.DayStem + p.DayBranch + "   " + p.HourStem + p.HourBranch},
+        {12, "胎元：" + p.TaiYuan.Text() + "(" + NayinOf(p.TaiYuan.Text()) + ")"},
+        {13, "起运：" + std::to_string(p.StartAge) + "岁"},
+        {15, "八字：" + p.YearStem() + p.YearBranch() + "   " + p.MonthStem() + p.MonthBranch() +
+                 "   " + p.DayStem() + p.DayBranch() + "   " + p.HourStem() + p.HourBranch()},
         {19, "五行：" + ElementLineOf(p)},
-        {21, p.LuckNayinLine},
-        {22, p.LuckTenGodLine},
-        {23, "大运：" + p.LuckPillars},
+        {21, luckNayin},
+        {22, luckTenGods},
+        {23, "大运：" + luckPillars},
         {25, "始于：1980   1988   1998   2008   2018   2028   2038   2048   2058   2068"},
         {27, "流年：" + YearPillarOracle(1979) + "   " + YearPillarOracle(1979 + p.StartAge) +
                  "   " + YearPillarOracle(1979 + p.StartAge + 10) + "   " +
@@ -212,7 +218,7 @@ TEST(BaziReport, LinesInOrderForAWorkedExample) {
         {67, "<-----------------------以上内容只作参考----------------------------->"},
     };
     for (const auto& e : expected) EXPECT_EQ(lines[e.index], e.text) << "line " << e.index;
-    EXPECT_EQ(lines[59].rfind("喜用神：日主" + p.DayStem, 0), 0u) << lines[59];
+    EXPECT_EQ(lines[59].rfind("喜用神：日主" + p.DayStem(), 0), 0u) << lines[59];
     EXPECT_EQ(lines[62].rfind("你的骨重为：", 0), 0u) << lines[62];
 }
 
@@ -225,7 +231,7 @@ TEST(BaziReport, HiddenStemLinesKeepSevenByteColumns) {
         const FourPillars p = ComputeFourPillars(std::stoi(in.YearText), std::stoi(in.MonthText),
                                                  std::stoi(in.DayText), calendar::HourNumber(in),
                                                  std::stoi(in.MinuteText), in.SexText);
-        const std::string hidden[] = {p.YearHidden, p.MonthHidden, p.DayHidden, p.HourHidden};
+        const std::string_view hidden[] = {p.Hidden(0), p.Hidden(1), p.Hidden(2), p.Hidden(3)};
         for (int row = 1; row <= 2; ++row) {
             const std::string& line = lines[at + static_cast<size_t>(row)];
             SCOPED_TRACE(line);
@@ -236,7 +242,7 @@ TEST(BaziReport, HiddenStemLinesKeepSevenByteColumns) {
                 if (c.empty())
                     EXPECT_EQ(entry, "       ");
                 else
-                    EXPECT_EQ(entry, c + TenGodOf(p.DayStem + c) + " ");
+                    EXPECT_EQ(entry, c + TenGodOf(p.DayStem() + c) + " ");
             }
         }
     }

@@ -162,11 +162,13 @@ TEST(LunarCalendar, ResolveSolarBirthDateKeepsGregorianTextAndConvertsLunar) {
     SolarBirthDate r = ResolveSolarBirthDate(b);
     EXPECT_EQ(r.DateText, "1980-1-1");
     EXPECT_EQ(r.YearText + "|" + r.MonthText + "|" + r.DayText, "1980|1|1");
+    EXPECT_EQ(r.Date, DaySerial(1980, 1, 1));
 
     b.DateKind = 1;
     r = ResolveSolarBirthDate(b);
     EXPECT_EQ(r.DateText, "1980-02-16");
     EXPECT_EQ(r.YearText + "|" + r.MonthText + "|" + r.DayText, "1980|02|16");
+    EXPECT_EQ(r.Date, DaySerial(1980, 2, 16));
 
     b.YearText = "2021";
     b.DayText = "30";  // month 1 of 2021 has 29 days
@@ -177,6 +179,18 @@ TEST(LunarCalendar, ResolveSolarBirthDateKeepsGregorianTextAndConvertsLunar) {
     for (const char* bad : {"x", "", "1.5", "99999999999"}) {
         b.DayText = bad;
         EXPECT_THROW(ResolveSolarBirthDate(b), ConversionError) << bad;
+    }
+
+    // A Gregorian text that is no real day fails here, quoting the text.
+    b = BirthInput{};
+    b.YearText = "2023";
+    b.MonthText = "2";
+    b.DayText = "29";
+    try {
+        ResolveSolarBirthDate(b);
+        ADD_FAILURE() << "2023-2-29 accepted";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "'2023-2-29' is not a valid date");
     }
 }
 

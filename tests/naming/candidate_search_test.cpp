@@ -262,6 +262,44 @@ std::multiset<std::string> ResultLines(store::Query& result) {
 // gives it: a fixed character with two rows of `word` and a stroke pattern
 // with two rows of `gz` make four rows; a NULL element makes the joined
 // elements NULL and fails every element filter; a NULL stroke matches nothing.
+// The sample of every source (-1 for a fixed character, 0 for every row of
+// CYZI) and the row limit, by body length and fixed positions.
+TEST(CandidateSearchTest, PlanDrawsSamplesByLengthAndFixedPositions) {
+    struct Case {
+        int length;
+        std::vector<std::string> fixed;
+        std::vector<long long> samples;
+        int rowLimit;
+    };
+    const Case cases[] = {
+        {2, {}, {230, 230}, 50000},
+        {2, {"", "华"}, {0, -1}, 0},
+        {2, {"", "", "华"}, {230, 230}, 50000},  // beyond the body length: not fixed
+        {3, {}, {50, 50, 50}, 50000},
+        {3, {"华"}, {-1, 200, 200}, 0},
+        {3, {"华", "", "泰"}, {-1, 0, -1}, 0},
+        {4, {}, {300, 300}, 100000},  // two names of MZ
+        {4, {"华"}, {-1, 50, 50, 50}, 100000},
+        {4, {"", "华", "泰"}, {300, -1, -1, 300}, 100000},
+        {4, {"华", "泰", "", "安"}, {-1, -1, 1000, -1}, 100000},
+    };
+    for (const Case& c : cases) {
+        const SearchPlan plan = PlanSearch(c.length, c.fixed);
+        std::vector<long long> samples;
+        for (const CharacterSource& source : plan.Sources) {
+            if (source.Params.empty())
+                samples.push_back(0);
+            else if (std::holds_alternative<std::string>(source.Params[0]))
+                samples.push_back(-1);
+            else
+                samples.push_back(std::get<long long>(source.Params[0]));
+        }
+        EXPECT_EQ(samples, c.samples) << c.length << ", " << c.fixed.size() << " fixed given";
+        EXPECT_EQ(plan.RowLimit, c.rowLimit)
+            << c.length << ", " << c.fixed.size() << " fixed given";
+    }
+}
+
 TEST(CandidateSearchTest, JoinKeepsEveryRowPairAndSqlNulls) {
     const SmallVudazod data(
         "INSERT INTO word VALUES ('天', '火', '天', 4), ('天', '火', '靝', 4);"
