@@ -186,10 +186,14 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     p.DayStemCode = c % 10;
     p.DayBranchCode = c % 12;
 
-    // 23:00 and 0:00 are both the 子 hour of the birth day.
+    // The hour stems run on from day to day, one 子 hour after the other, and
+    // the 子 hour that begins at 23:00 is the first hour of the coming day's
+    // round: it takes the stem of the next day's 子 hour (夜子时). The day
+    // itself turns at midnight, so the day pillar stays the birth day's.
     p.HourBranchCode = ((hour + 3) / 2) % 12;
-    p.HourStemCode = p.HourBranchCode != 0 ? Mod(2 * p.DayStemCode + p.HourBranchCode + 8, 10)
-                                           : Mod(2 * p.DayStemCode, 10);
+    const int hourRoundStem = hour == 23 ? p.DayStemCode + 1 : p.DayStemCode;
+    p.HourStemCode = p.HourBranchCode != 0 ? Mod(2 * hourRoundStem + p.HourBranchCode + 8, 10)
+                                           : Mod(2 * hourRoundStem, 10);
 
     p.YearStem = StemCodeNames[p.YearStemCode];
     p.YearBranch = BranchCodeNames[p.YearBranchCode];
