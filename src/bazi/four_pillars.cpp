@@ -154,9 +154,10 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
                                std::string_view sexText) {
     // The moment text is parsed like any typed date and time, so an hour above
     // 23 or a minute above 59 raises the usual conversion error.
-    const DateValue moment = ParseDateTime(std::to_string(year) + "-" + std::to_string(month) +
-                                           "-" + std::to_string(day) + " " + std::to_string(hour) +
-                                           ":" + std::to_string(minute) + ":00");
+    const DateValue moment = ParseDateTime(
+        std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day) + " " +
+            std::to_string(hour) + ":" + std::to_string(minute) + ":00",
+        "出生时间");
     const DateValue birthDay = std::floor(moment);
 
     FourPillars p;

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "base/text.h"
 #include "cli/commands.h"
 
 namespace velmora::cli {
@@ -12,6 +13,7 @@ std::vector<std::string> ArgsOrStdinLines(const Args& args) {
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        RequireUtf8(line, "第" + std::to_string(lines.size() + 1) + "行输入");
         lines.push_back(line);
     }
     return lines;

@@ -6,6 +6,7 @@
 #include "base/dates.h"
 #include "base/text.h"
 #include "bazi/four_pillars.h"
+#include "calendar/lunar_calendar.h"
 #include "cli/commands.h"
 
 namespace velmora::cli {
@@ -44,9 +45,13 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
             err << "velmora-cli pillars: '" << birth << "': the sex must be 男 or 女\n";
             return 2;
         }
-        const DateValue moment = ParseDateTime(moment_text);
+        const DateValue moment = ParseDateTime(moment_text, "出生时间");
         const CivilDate day = CivilFromDate(moment);
         const CivilTime time = TimeFromDate(moment);
+        if (const auto message = calendar::CheckBirthYear(day.year)) {
+            err << *message << '\n';
+            return 2;
+        }
         const bazi::FourPillars p =
             bazi::ComputeFourPillars(day.year, day.month, day.day, time.hour, time.minute, sex);
         out << birth << '\t' << p.PillarsText() << '\t' << Trim(p.TaiYuan) << '\t' << p.StartAge

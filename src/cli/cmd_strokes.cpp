@@ -1,4 +1,6 @@
 // velmora-cli strokes TEXT... : per text its stroke count and traditional form.
+// A text with a character the dictionary has no count for gets a message
+// naming those characters instead, and the run exits with 2.
 
 #include <ostream>
 
@@ -16,12 +18,21 @@ int RunStrokes(const Args& args, std::ostream& out, std::ostream& err) {
     }
     store::Query query(store::BuildConnectionString(store::DataFile::Vudazod),
                        store::Query::kLookupTimeout);
+    int rc = 0;
     for (const std::string& text : texts) {
+        const std::vector<std::string> missing = numerology::CharactersWithoutStrokes(query, text);
+        if (!missing.empty()) {
+            err << "“" << text << "”中的";
+            for (const std::string& c : missing) err << "“" << c << "”";
+            err << "没有笔画数\n";
+            rc = 2;
+            continue;
+        }
         const int strokes = numerology::GetStrokeCount(query, text);
         out << text << '\t' << strokes << '\t' << numerology::GetTraditionalForm(query, text)
             << '\n';
     }
-    return 0;
+    return rc;
 }
 
 }  // namespace velmora::cli

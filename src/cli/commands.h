@@ -17,22 +17,24 @@ using Args = std::vector<std::string>;
 struct Command {
     std::string_view name;
     std::string_view synopsis;  // one line for --help
+    std::string_view usage;     // what COMMAND --help prints
     int (*run)(const Args& args, std::ostream& out, std::ostream& err);
 };
 
 // Prints report lines to a stream, one per line.
 class StreamSink : public ReportSink {
-public:
+  public:
     explicit StreamSink(std::ostream& out) : out_(out) {}
     void Clear() override {}
     void AppendLine(std::string_view line) override;
 
-private:
+  private:
     std::ostream& out_;
 };
 
 // Reads standard input line by line (without CR or LF) when the single
-// argument is "-", otherwise returns the arguments as they are.
+// argument is "-", otherwise returns the arguments as they are. A line that
+// is no UTF-8 raises ConversionError.
 std::vector<std::string> ArgsOrStdinLines(const Args& args);
 
 }  // namespace velmora::cli

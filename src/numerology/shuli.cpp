@@ -15,7 +15,7 @@ std::string ShuliText(const ShuliEntry& entry) {
 }
 
 std::string GetShuliText(std::string_view number_text) {
-    const long long number = ToInteger(number_text);
+    const long long number = ToInteger(number_text, "数字");
     if (number < 0) return std::string(kShuliApology);
     return ShuliText(ShuliTable[ShuliRow(number)]);
 }

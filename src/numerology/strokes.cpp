@@ -100,6 +100,19 @@ int GetStrokeCount(store::Query& query, std::string_view text) {
     return total;
 }
 
+std::vector<std::string> CharactersWithoutStrokes(store::Query& query, std::string_view text) {
+    const std::vector<std::string> characters = SplitChars(text);
+    const auto found = LookUp(query, StrokeSql(), characters);
+    std::vector<std::string> missing;
+    for (const std::string& c : characters) {
+        const auto it = found.find(c);
+        const bool counted = it != found.end() && it->second && !Trim(*it->second).empty();
+        if (!counted && std::find(missing.begin(), missing.end(), c) == missing.end())
+            missing.push_back(c);
+    }
+    return missing;
+}
+
 std::string GetTraditionalForm(store::Query& query, std::string_view text) {
     const std::vector<std::string> keys = CharacterKeys(text);
     const auto found = LookUp(query, TraditionalSql(), keys);

@@ -24,6 +24,11 @@ std::vector<std::string> CharacterKeys(std::string_view text);
 // The sum of word.bh over the keys of the text; a key word lacks counts 0.
 int GetStrokeCount(store::Query& query, std::string_view text);
 
+// The characters of the text (each once, in order) that have no stroke count
+// in the dictionary: no word row, or an empty bh. Every character outside GBK
+// and every ASCII character is among them, as none has a row.
+std::vector<std::string> CharactersWithoutStrokes(store::Query& query, std::string_view text);
+
 // The traditional forms of the keys joined: for each key the first character of
 // its trimmed word.ft; a key word lacks contributes nothing.
 std::string GetTraditionalForm(store::Query& query, std::string_view text);
