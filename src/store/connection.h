@@ -9,8 +9,7 @@ namespace velmora::store {
 enum class DataFile { Vudazod, KelFile, KelBirth, Dream, Tgcode };
 
 inline constexpr DataFile kAllDataFiles[] = {DataFile::Vudazod, DataFile::KelFile,
-                                             DataFile::KelBirth, DataFile::Dream,
-                                             DataFile::Tgcode};
+                                             DataFile::KelBirth, DataFile::Dream, DataFile::Tgcode};
 
 // "Vudazod.db", "KelFile.db", "KelBirth.db", "dream.db", "Tgcode.db".
 std::string_view FileName(DataFile file);
@@ -19,6 +18,10 @@ std::string_view FileName(DataFile file);
 // ending with '/'. Tests may point it elsewhere with SetDataFolder.
 std::string DataFolder();
 void SetDataFolder(std::string folder);
+
+// How long a connection waits for a lock another process holds on its file
+// before the read fails.
+inline constexpr int kBusyTimeoutMs = 2000;
 
 // The connection a query binds to: the full path of the file in DataFolder().
 std::string BuildConnectionString(DataFile file);
