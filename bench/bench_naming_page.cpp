@@ -11,8 +11,8 @@
 
 #include "naming/naming_page.h"
 #include "query_shapes.h"
-#include "shell/owner_panel.h"
-#include "shell/page_context.h"
+#include "ui/owner_panel.h"
+#include "ui/page_context.h"
 
 namespace {
 
@@ -22,27 +22,27 @@ void BM_PressSearch(benchmark::State& state) {
     const int length = static_cast<int>(state.range(0));
     const int fixedBits = static_cast<int>(state.range(1));
     const bool filtered = state.range(2) != 0;
-    shell::MainQueries queries;
+    ui::MainQueries queries;
     queries.BindAll();
     QFileDialog dialog;
-    shell::PageContext context{queries, dialog};
+    ui::PageContext context{queries, dialog};
     naming::NamingPage page(context, nullptr);
-    page.Owner->Xing->setText(QStringLiteral("王"));
-    page.Owner->SYear->setCurrentText(filtered ? QStringLiteral("1985") : QStringLiteral("1990"));
-    page.Owner->SMonth->setCurrentText(filtered ? QStringLiteral("6") : QStringLiteral("3"));
-    page.Owner->Sday->setCurrentText(filtered ? QStringLiteral("12") : QStringLiteral("15"));
-    page.Owner->Shour->setCurrentText(filtered ? QStringLiteral("巳 10") : QStringLiteral("子 0"));
-    page.Owner->CBFen->setCurrentText(QStringLiteral("0"));
-    page.NameBegin->setText(QStringLiteral("上海"));
-    page.NameEnd->setText(QStringLiteral("科技有限公司"));
-    page.CBZS->setCurrentIndex(length - 2);
-    QLineEdit* edits[] = {page.Namezhi1, page.Namezhi2, page.Namezhi3, page.Namezhi4};
+    page.owner_->surnameEdit_->setText(QStringLiteral("王"));
+    page.owner_->yearBox_->setCurrentText(filtered ? QStringLiteral("1985") : QStringLiteral("1990"));
+    page.owner_->monthBox_->setCurrentText(filtered ? QStringLiteral("6") : QStringLiteral("3"));
+    page.owner_->dayBox_->setCurrentText(filtered ? QStringLiteral("12") : QStringLiteral("15"));
+    page.owner_->hourBox_->setCurrentText(filtered ? QStringLiteral("巳 10") : QStringLiteral("子 0"));
+    page.owner_->minuteBox_->setCurrentText(QStringLiteral("0"));
+    page.prefixEdit_->setText(QStringLiteral("上海"));
+    page.suffixEdit_->setText(QStringLiteral("科技有限公司"));
+    page.nameLengthBox_->setCurrentIndex(length - 2);
+    QLineEdit* edits[] = {page.fixedCharEdits_[0], page.fixedCharEdits_[1], page.fixedCharEdits_[2], page.fixedCharEdits_[3]};
     const QString chars[] = {QStringLiteral("天"), QStringLiteral("华"), QStringLiteral("明"),
                              QStringLiteral("达")};
     for (int k = 0; k < 4; ++k) edits[k]->setText(fixedBits & (1 << k) ? chars[k] : QString());
-    page.RzBitBtn5Click();  // the first press of a run also waits for the pattern tables
-    for (auto _ : state) page.RzBitBtn5Click();
-    state.counters["rows"] = queries.ADOComDS.RowCount();
+    page.onSearchClicked();  // the first press of a run also waits for the pattern tables
+    for (auto _ : state) page.onSearchClicked();
+    state.counters["rows"] = queries.candidateResult.RowCount();
     state.counters["missing"] = static_cast<double>(page.searchState.WuhangFilter.size());
 }
 

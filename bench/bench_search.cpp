@@ -22,7 +22,7 @@ void BM_Search(benchmark::State& state) {
     input.Length = length;
     const char* chars[] = {"天", "华", "明", "达"};
     for (int k = 0; k < 4; ++k)
-        if (fixedBits & (1 << k)) input.Namezhi[k] = chars[k];
+        if (fixedBits & (1 << k)) input.FixedChars[k] = chars[k];
     SearchState search;
     search.MissingWuhang = filtered ? "水" : "";
     search.WuhangFilter = BuildWuhangFilter(search.MissingWuhang);

@@ -7,19 +7,19 @@
 
 #include "base/dates.h"
 #include "bazi/bazi_report.h"
-#include "shell/owner_panel.h"
-#include "shell/report_memo.h"
-#include "shell/report_output.h"
-#include "shell/widget_factory.h"
+#include "ui/owner_panel.h"
+#include "ui/report_memo.h"
+#include "ui/report_output.h"
+#include "ui/widget_factory.h"
 
 namespace velmora::bazi {
 
-using namespace velmora::shell;
+using namespace velmora::ui;
 
 BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("TabSheet2"));
+    setObjectName(QStringLiteral("baziPage"));
     QFrame* strip = MakeInputStrip(this, 88);
-    Owner = new OwnerPanel(QStringLiteral("2"), strip);
+    owner_ = new OwnerPanel(strip);
 
     MakeCaptionPlate(strip, QStringLiteral("批命说明"), 4, 34);
     MakeNote(strip,
@@ -31,32 +31,36 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
         QStringLiteral("报告含十神、藏干、纳音、小运与称骨评语；农历生日请先把“公历”改为“农历”。"),
         90, 60, 590);
 
-    RzButton2 = MakeButton(strip, QStringLiteral("RzButton2"), QStringLiteral("分析"), 692, 5);
-    RzBitBtn7 = MakeButton(strip, QStringLiteral("RzBitBtn7"), QStringLiteral("打印"), 692, 32);
-    RzBitBtn8 = MakeButton(strip, QStringLiteral("RzBitBtn8"), QStringLiteral("保存"), 692, 60);
-    RzButton2->setProperty("primary", true);
+    analyseButton_ =
+        MakeButton(strip, QStringLiteral("analyseButton"), QStringLiteral("分析"), 692, 5);
+    printButton_ =
+        MakeButton(strip, QStringLiteral("printButton"), QStringLiteral("打印"), 692, 32);
+    saveButton_ = MakeButton(strip, QStringLiteral("saveButton"), QStringLiteral("保存"), 692, 60);
+    analyseButton_->setProperty("primary", true);
 
-    Memo1 = new ReportMemo(QStringLiteral("Memo1"), QPageSize::Letter, this);
-    Memo1->setGeometry(0, 88, 788, 364);
+    reportMemo_ = new ReportMemo(QStringLiteral("reportMemo"), QStringLiteral("八字分析"),
+                                 QPageSize::Letter, this);
+    reportMemo_->setGeometry(0, 88, 788, 364);
 
-    connect(RzButton2, &QPushButton::clicked, this, &BaziPage::RzButton2Click);
-    connect(RzBitBtn7, &QPushButton::clicked, this, [this] { PrintReportMemo(*Memo1); });
-    connect(RzBitBtn8, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*Memo1, context_.SaveDialog1, QStringLiteral("八字分析")); });
+    connect(analyseButton_, &QPushButton::clicked, this, &BaziPage::onAnalyseClicked);
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] {
+        SaveReportMemo(*reportMemo_, context_.saveDialog, reportMemo_->ReportName());
+    });
 }
 
-void BaziPage::RzButton2Click() {
-    MemoSink sink(*Memo1);
+void BaziPage::onAnalyseClicked() {
+    MemoSink sink(*reportMemo_);
     const auto problem =
-        WriteBaziReport(Owner->ReadBirthInput(), sink, CivilFromDate(Today()).year);
+        WriteBaziReport(owner_->ReadBirthInput(), sink, CivilFromDate(Today()).year);
     if (problem) {
         ShowMsg(QString::fromStdString(problem->Message), this);
-        if (problem->Focus == InputFocus::Surname) Owner->Xing->setFocus();
-        if (problem->Focus == InputFocus::GivenName) Owner->NameB->setFocus();
+        if (problem->Focus == InputFocus::Surname) owner_->surnameEdit_->setFocus();
+        if (problem->Focus == InputFocus::GivenName) owner_->givenNameEdit_->setFocus();
         return;
     }
-    Memo1->moveCursor(QTextCursor::Start);
-    Memo1->ensureCursorVisible();
+    reportMemo_->moveCursor(QTextCursor::Start);
+    reportMemo_->ensureCursorVisible();
 }
 
 }  // namespace velmora::bazi

@@ -3,35 +3,34 @@
 
 #include <QWidget>
 
-#include "shell/page_context.h"
+#include "ui/page_context.h"
 
 class QPushButton;
 
-namespace velmora::shell {
+namespace velmora::ui {
 class OwnerPanel;
 class ReportMemo;
-}  // namespace velmora::shell
+}  // namespace velmora::ui
 
 namespace velmora::bazi {
 
 class BaziPage : public QWidget {
     Q_OBJECT
   public:
-    BaziPage(shell::PageContext& context, QWidget* parent);
+    BaziPage(ui::PageContext& context, QWidget* parent);
 
-    shell::PageContext& Context() { return context_; }
-    // 分析: validates the owner row and writes the bazi report into Memo1.
-    void RzButton2Click();
+    ui::PageContext& Context() { return context_; }
+    // 分析: validates the owner row and writes the bazi report into reportMemo_.
+    void onAnalyseClicked();
 
-    // Xing2, NameB2, CBsex2, ComDate2, SYear2, SMonth2, Sday2, Shour2, CBFen2
-    shell::OwnerPanel* Owner;
-    QPushButton* RzButton2;  // 分析
-    QPushButton* RzBitBtn7;  // 打印
-    QPushButton* RzBitBtn8;  // 保存
-    shell::ReportMemo* Memo1;
+    ui::OwnerPanel* owner_;
+    QPushButton* analyseButton_;  // 分析
+    QPushButton* printButton_;    // 打印
+    QPushButton* saveButton_;     // 保存
+    ui::ReportMemo* reportMemo_;
 
   private:
-    shell::PageContext& context_;
+    ui::PageContext& context_;
 };
 
 }  // namespace velmora::bazi

@@ -7,13 +7,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/report_memo.h"
-#include "shell/report_output.h"
-#include "shell/widget_factory.h"
+#include "ui/report_memo.h"
+#include "ui/report_output.h"
+#include "ui/widget_factory.h"
 
 namespace velmora::calendar {
 
-using namespace velmora::shell;
+using namespace velmora::ui;
 
 namespace {
 
@@ -58,55 +58,58 @@ constexpr const char* kGlossary[] = {
 
 AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("TabSheet5"));
+    setObjectName(QStringLiteral("almanacPage"));
 
     // Left half: the date, the buttons and the entry.
     QFrame* strip = MakeInputStrip(this, 36);
     strip->setGeometry(0, 0, 421, 36);
     MakeCaptionPlate(strip, QStringLiteral("选择黄历："), 4, 7, 70);
-    SlYear = MakeCombo(strip, QStringLiteral("SlYear"), NumberItems(2008, 2019), QString(), true,
-                       80, 7, 56);
+    yearBox_ = MakeCombo(strip, QStringLiteral("yearBox"), NumberItems(2008, 2019), QString(), true,
+                         80, 7, 56);
     MakeLabel(strip, QStringLiteral("年"), 138, 7, 13);
-    SlMonth = MakeCombo(strip, QStringLiteral("SlMonth"), NumberItems(1, 12, 2), QString(), true,
-                        154, 7, 44);
+    monthBox_ = MakeCombo(strip, QStringLiteral("monthBox"), NumberItems(1, 12, 2), QString(), true,
+                          154, 7, 44);
     MakeLabel(strip, QStringLiteral("月"), 200, 7, 13);
-    Slday = MakeCombo(strip, QStringLiteral("Slday"), NumberItems(1, 31, 2), QString(), true, 216,
-                      7, 44);
+    dayBox_ = MakeCombo(strip, QStringLiteral("dayBox"), NumberItems(1, 31, 2), QString(), true,
+                        216, 7, 44);
     MakeLabel(strip, QStringLiteral("日"), 262, 7, 13);
-    BtnHuangli =
-        MakeButton(strip, QStringLiteral("BtnHuangli"), QStringLiteral("查看"), 282, 6, 64);
-    RzBitBtn13 =
-        MakeButton(strip, QStringLiteral("RzBitBtn13"), QStringLiteral("打印"), 350, 6, 64);
-    BtnHuangli->setProperty("primary", true);
+    showButton_ =
+        MakeButton(strip, QStringLiteral("showButton"), QStringLiteral("查看"), 282, 6, 64);
+    printButton_ =
+        MakeButton(strip, QStringLiteral("printButton"), QStringLiteral("打印"), 350, 6, 64);
+    showButton_->setProperty("primary", true);
 
-    Label61 = new QLabel(this);
-    Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->hide();
+    headlineLabel_ = new QLabel(this);
+    headlineLabel_->setObjectName(QStringLiteral("headlineLabel"));
+    headlineLabel_->hide();
 
     auto* result_group = new QGroupBox(QStringLiteral("测算结果："), this);
     result_group->setGeometry(4, 40, 413, 408);
-    MemoHuangli = new ReportMemo(QStringLiteral("MemoHuangli"), QPageSize::Letter, result_group);
-    MemoHuangli->setGeometry(8, 22, 397, 378);
+    entryMemo_ = new ReportMemo(QStringLiteral("entryMemo"), QStringLiteral("本日黄历"),
+                                QPageSize::Letter, result_group);
+    entryMemo_->setGeometry(8, 22, 397, 378);
 
     // Right half: the glossary, which never changes.
     auto* glossary_group = new QGroupBox(QStringLiteral("黄历名词解释："), this);
     glossary_group->setGeometry(425, 4, 359, 444);
-    Memo3 = new QPlainTextEdit(glossary_group);
-    Memo3->setObjectName(QStringLiteral("Memo3"));
-    Memo3->setReadOnly(true);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo3->setGeometry(8, 22, 343, 414);
+    glossaryMemo_ = new QPlainTextEdit(glossary_group);
+    glossaryMemo_->setObjectName(QStringLiteral("glossaryMemo"));
+    glossaryMemo_->setReadOnly(true);
+    glossaryMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    glossaryMemo_->setGeometry(8, 22, 343, 414);
     QStringList glossary;
     for (const char* line : kGlossary) glossary << QString::fromUtf8(line);
-    Memo3->setPlainText(glossary.join(QLatin1Char('\n')));
+    glossaryMemo_->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    connect(RzBitBtn13, &QPushButton::clicked, this, [this] { PrintReportMemo(*MemoHuangli); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*entryMemo_); });
 }
 
+void AlmanacPage::ShowChosenDay() { showButton_->click(); }
+
 void AlmanacPage::SetDateBoxes(int year, int month, int day) {
-    SlYear->setCurrentText(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')));
-    SlMonth->setCurrentText(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
-    Slday->setCurrentText(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+    yearBox_->setCurrentText(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')));
+    monthBox_->setCurrentText(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
+    dayBox_->setCurrentText(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
 }
 
 }  // namespace velmora::calendar

@@ -4,14 +4,14 @@
 
 #include <QWidget>
 
-#include "shell/page_context.h"
+#include "ui/page_context.h"
 
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace velmora::shell {
+namespace velmora::ui {
 class ReportMemo;
 }
 
@@ -20,25 +20,27 @@ namespace velmora::calendar {
 class AlmanacPage : public QWidget {
     Q_OBJECT
   public:
-    AlmanacPage(shell::PageContext& context, QWidget* parent);
+    AlmanacPage(ui::PageContext& context, QWidget* parent);
 
-    shell::PageContext& Context() { return context_; }
+    ui::PageContext& Context() { return context_; }
 
     // Puts a date into the three boxes as yyyy, MM and dd, also a year the
     // year list does not hold.
     void SetDateBoxes(int year, int month, int day);
+    // Shows the entry of the date in the boxes, as 查看 does.
+    void ShowChosenDay();
 
-    QComboBox* SlYear;
-    QComboBox* SlMonth;
-    QComboBox* Slday;
-    QPushButton* BtnHuangli;  // 查看
-    QPushButton* RzBitBtn13;  // 打印
-    QLabel* Label61;          // hidden: headline of the last entry shown
-    shell::ReportMemo* MemoHuangli;
-    QPlainTextEdit* Memo3;  // glossary
+    QComboBox* yearBox_;
+    QComboBox* monthBox_;
+    QComboBox* dayBox_;
+    QPushButton* showButton_;   // 查看
+    QPushButton* printButton_;  // 打印
+    QLabel* headlineLabel_;     // hidden: headline of the last entry shown
+    ui::ReportMemo* entryMemo_;
+    QPlainTextEdit* glossaryMemo_;  // glossary
 
   private:
-    shell::PageContext& context_;
+    ui::PageContext& context_;
 };
 
 }  // namespace velmora::calendar

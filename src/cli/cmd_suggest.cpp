@@ -64,8 +64,8 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     const auto birth = BirthFromOptions(*options, err);
     if (!birth) return 2;
     input.birth = *birth;
-    input.NameBegin = (*options)["prefix"];
-    input.NameEnd = (*options)["suffix"];
+    input.Prefix = (*options)["prefix"];
+    input.Suffix = (*options)["suffix"];
     const auto length = options->count("length")
                             ? NumberOption("length", (*options)["length"], 2, 4, err)
                             : std::optional<int>(2);
@@ -80,7 +80,7 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
                 << " lies beyond --length " << input.Length << '\n';
             return 2;
         }
-        input.Namezhi[pos - 1] = character;
+        input.FixedChars[pos - 1] = character;
     }
 
     naming::SearchState state;
@@ -99,7 +99,7 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     if (result.RowCount() <= naming::kPagedRowLimit) pages = 1;
     for (int page = 0; page < *pages; ++page)
         for (const naming::GridRow& row :
-             naming::BuildNamePage(result, state, input.NameBegin, input.NameEnd, draw)) {
+             naming::BuildNamePage(result, state, input.Prefix, input.Suffix, draw)) {
             for (size_t col = 0; col < row.size(); ++col) out << (col ? "\t" : "") << row[col];
             out << '\n';
         }

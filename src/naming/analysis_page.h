@@ -4,43 +4,42 @@
 
 #include <QWidget>
 
-#include "shell/page_context.h"
+#include "ui/page_context.h"
 
 class QLineEdit;
 class QPushButton;
 
-namespace velmora::shell {
+namespace velmora::ui {
 class OwnerPanel;
 class ReportMemo;
-}  // namespace velmora::shell
+}  // namespace velmora::ui
 
 namespace velmora::naming {
 
 class AnalysisPage : public QWidget {
     Q_OBJECT
   public:
-    AnalysisPage(shell::PageContext& context, QWidget* parent);
+    AnalysisPage(ui::PageContext& context, QWidget* parent);
 
-    shell::PageContext& Context() { return context_; }
-    // 分析: validates the input and writes the report into RzMemo1.
-    void ButtonNameClick();
+    ui::PageContext& Context() { return context_; }
+    // 分析: validates the input and writes the report into reportMemo_.
+    void onAnalyseClicked();
 
-    // Xing3, NameB3, CBsex3, ComDate3, SYear3, SMonth3, Sday3, Shour3, CBFen3
-    shell::OwnerPanel* Owner;
-    QLineEdit* NameBegin3;       // region prefix, 100 bytes
-    QLineEdit* Namezhi13;        // short name (main body), 8 bytes
-    QLineEdit* NameEnd3;         // industry suffix, 100 bytes
-    QPushButton* ButtonName;     // 分析
-    QPushButton* RzBitBtnprint;  // 打印
-    QPushButton* BitBtnsave;     // 保存
-    QPushButton* RzBitBtn6;      // 返回起名
-    shell::ReportMemo* RzMemo1;
+    ui::OwnerPanel* owner_;
+    QLineEdit* prefixEdit_;       // region prefix, 100 bytes
+    QLineEdit* mainBodyEdit_;     // short name (main body), 8 bytes
+    QLineEdit* suffixEdit_;       // industry suffix, 100 bytes
+    QPushButton* analyseButton_;  // 分析
+    QPushButton* printButton_;    // 打印
+    QPushButton* saveButton_;     // 保存
+    QPushButton* backButton_;     // 返回起名
+    ui::ReportMemo* reportMemo_;
 
   signals:
     void ReturnToNaming();
 
   private:
-    shell::PageContext& context_;
+    ui::PageContext& context_;
 };
 
 }  // namespace velmora::naming

@@ -41,9 +41,9 @@ std::vector<GridRow> BuildNamePage(store::Query& result, const SearchState& stat
         const int fs = static_cast<int>(result.FieldByName("fs").AsInteger());
         const int total = bh + state.AffixBh;
         page.push_back({std::to_string(k), begin + zi + end,
-                        state.NameBeginFt + result.FieldByName("ft").AsText() + state.NameEndFt,
+                        state.PrefixFt + result.FieldByName("ft").AsText() + state.SuffixFt,
                         std::to_string(total), zi, result.FieldByName("wuhang").AsText(),
-                        std::to_string(bh), std::to_string(state.NameEndBh),
+                        std::to_string(bh), std::to_string(state.SuffixBh),
                         std::to_string(fs + NameBonus(total))});
     }
     return page;

@@ -227,7 +227,7 @@ std::vector<std::string> BuildWuhangFilter(std::string_view missing) {
 
 std::vector<std::string> FixedPositions(const SearchInput& input) {
     std::vector<std::string> fixed;
-    for (int k = 0; k < input.Length && k < 4; ++k) fixed.push_back(Trim(input.Namezhi[k]));
+    for (int k = 0; k < input.Length && k < 4; ++k) fixed.push_back(Trim(input.FixedChars[k]));
     return fixed;
 }
 
@@ -281,11 +281,11 @@ std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Q
     if (std::string message = CheckOwnerInput(input.birth); !message.empty()) return message;
     state.MissingWuhang = ComputeMissingWuhang(input.birth);
 
-    const std::string suffix = Trim(input.NameEnd);
-    const std::string prefix = Trim(input.NameBegin);
-    state.NameEndBh = suffix.empty() ? 0 : numerology::GetStrokeCount(strokes, suffix);
-    state.NameEndFt = suffix.empty() ? "" : numerology::GetTraditionalForm(strokes, suffix);
-    state.NameBeginFt = prefix.empty() ? "" : numerology::GetTraditionalForm(strokes, prefix);
+    const std::string suffix = Trim(input.Suffix);
+    const std::string prefix = Trim(input.Prefix);
+    state.SuffixBh = suffix.empty() ? 0 : numerology::GetStrokeCount(strokes, suffix);
+    state.SuffixFt = suffix.empty() ? "" : numerology::GetTraditionalForm(strokes, suffix);
+    state.PrefixFt = prefix.empty() ? "" : numerology::GetTraditionalForm(strokes, prefix);
     const std::string affixes = suffix + prefix;
     state.AffixBh = affixes.empty() ? 0 : numerology::GetStrokeCount(strokes, affixes);
 

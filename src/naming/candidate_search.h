@@ -19,24 +19,24 @@ namespace velmora::naming {
 // What the naming page holds for a search (texts as typed; trimmed here).
 struct SearchInput {
     calendar::BirthInput birth;  // Surname, SexText, DateKind, Year/Month/Day/Hour/MinuteText
-    std::string NameBegin;       // region prefix
-    std::string NameEnd;         // industry suffix
+    std::string Prefix;          // region prefix
+    std::string Suffix;          // industry suffix
     int Length = 2;              // characters in the body: 2, 3 or 4
-    std::array<std::string, 4> Namezhi;  // fixed characters of positions 1..4
+    std::array<std::string, 4> FixedChars;  // fixed characters of positions 1..4
 };
 
 // Kept by the naming page between searches; read when a page of the grid is filled.
 struct SearchState {
     std::string MissingWuhang;  // 金木水火土 the pillars lack, cut to the body length
     std::vector<std::string> WuhangFilter;  // elements every body must contain (金木水火土 order)
-    std::string NameBeginFt;                // traditional form of the prefix
-    std::string NameEndFt;                  // traditional form of the suffix
-    int NameEndBh = 0;                      // strokes of the suffix
+    std::string PrefixFt;                   // traditional form of the prefix
+    std::string SuffixFt;                   // traditional form of the suffix
+    int SuffixBh = 0;                       // strokes of the suffix
     int AffixBh = 0;                        // strokes of suffix and prefix together
 };
 
 // The first owner input that is missing, as the message to show; empty when
-// all are there. "姓不能为空!" asks the caller to put the focus into Xing.
+// all are there. "姓不能为空!" asks the caller to put the focus into the surname edit.
 std::string CheckOwnerInput(const calendar::BirthInput& birth);
 inline constexpr const char* kSurnameMissing = "姓不能为空!";
 

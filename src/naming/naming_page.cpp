@@ -10,18 +10,18 @@
 
 #include "base/text.h"
 #include "naming/excel_export.h"
-#include "naming/name_main_window.h"
+#include "naming/name_detail_window.h"
 #include "naming/name_notes.h"
 #include "naming/stroke_patterns.h"
-#include "shell/owner_panel.h"
-#include "shell/report_output.h"
-#include "shell/string_grid.h"
-#include "shell/widget_factory.h"
 #include "store/connection.h"
+#include "ui/owner_panel.h"
+#include "ui/report_output.h"
+#include "ui/string_grid.h"
+#include "ui/widget_factory.h"
 
 namespace velmora::naming {
 
-using namespace velmora::shell;
+using namespace velmora::ui;
 
 namespace {
 
@@ -34,92 +34,94 @@ constexpr const char* kGridHeader[] = {"编号",     "企业名称", "企业繁�
 }  // namespace
 
 NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("TabSheet1"));
+    setObjectName(QStringLiteral("namingPage"));
     patternsRead_ = std::async(std::launch::async, PreloadStrokePatterns,
                                store::BuildConnectionString(store::DataFile::Vudazod));
     QFrame* strip = MakeInputStrip(this, 115);
-    Owner = new OwnerPanel(QString(), strip);
+    owner_ = new OwnerPanel(strip);
 
     MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 4, 34);
-    NameBegin = MakeEdit(strip, QStringLiteral("NameBegin"), 90, 34, 120, kPrefixBytes);
+    prefixEdit_ = MakeEdit(strip, QStringLiteral("prefixEdit"), 90, 34, 120, kPrefixBytes);
     MakeNote(strip, PrefixNote(), 216, 34, 472);
 
     MakeCaptionPlate(strip, QStringLiteral("字词限定"), 4, 62);
-    Namezhi1 = MakeEdit(strip, QStringLiteral("Namezhi1"), 90, 62, 36, kFixedCharBytes);
-    Namezhi2 = MakeEdit(strip, QStringLiteral("Namezhi2"), 130, 62, 36, kFixedCharBytes);
-    Namezhi3 = MakeEdit(strip, QStringLiteral("Namezhi3"), 171, 62, 36, kFixedCharBytes);
-    Namezhi4 = MakeEdit(strip, QStringLiteral("Namezhi4"), 211, 62, 36, kFixedCharBytes);
-    CBZS = MakeCombo(strip, QStringLiteral("CBZS"),
-                     {QStringLiteral("二字名"), QStringLiteral("三字名"), QStringLiteral("四字名")},
-                     QStringLiteral("二字名"), false, 251, 62, 64);
+    constexpr int kFixedCharLefts[] = {90, 130, 171, 211};
+    for (int k = 0; k < 4; ++k)
+        fixedCharEdits_[k] = MakeEdit(strip, QStringLiteral("fixedCharEdit%1").arg(k + 1),
+                                      kFixedCharLefts[k], 62, 36, kFixedCharBytes);
+    nameLengthBox_ =
+        MakeCombo(strip, QStringLiteral("nameLengthBox"),
+                  {QStringLiteral("二字名"), QStringLiteral("三字名"), QStringLiteral("四字名")},
+                  QStringLiteral("二字名"), false, 251, 62, 64);
     MakeNote(strip, QStringLiteral("需固定字说明：如主体名【九万】可以固定为【九】或【万】"), 322,
              62, 366);
 
     MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 4, 90);
-    NameEnd = MakeEdit(strip, QStringLiteral("NameEnd"), 90, 90, 120, kPrefixBytes);
+    suffixEdit_ = MakeEdit(strip, QStringLiteral("suffixEdit"), 90, 90, 120, kPrefixBytes);
     MakeNote(strip, SuffixNote(), 216, 90, 472);
 
-    RzBitBtn5 = MakeButton(strip, QStringLiteral("RzBitBtn5"), QStringLiteral("马上起名"), 692, 5);
-    RzBitBtn2 = MakeButton(strip, QStringLiteral("RzBitBtn2"), QStringLiteral("继续显示"), 692, 32);
-    RzBitBtn4 = MakeButton(strip, QStringLiteral("RzBitBtn4"), QStringLiteral("查看详细"), 692, 60);
-    RzBitBtn3 =
-        MakeButton(strip, QStringLiteral("RzBitBtn3"), QStringLiteral("导出EXCEL"), 692, 87);
-    RzBitBtn5->setProperty("primary", true);
-    RzBitBtn2->setEnabled(false);
+    searchButton_ =
+        MakeButton(strip, QStringLiteral("searchButton"), QStringLiteral("马上起名"), 692, 5);
+    showMoreButton_ =
+        MakeButton(strip, QStringLiteral("showMoreButton"), QStringLiteral("继续显示"), 692, 32);
+    detailButton_ =
+        MakeButton(strip, QStringLiteral("detailButton"), QStringLiteral("查看详细"), 692, 60);
+    exportButton_ =
+        MakeButton(strip, QStringLiteral("exportButton"), QStringLiteral("导出EXCEL"), 692, 87);
+    searchButton_->setProperty("primary", true);
+    showMoreButton_->setEnabled(false);
 
-    RzStringGrid1 = new StringGrid(QStringLiteral("RzStringGrid1"), 101,
-                                   {43, 183, 194, 57, 57, 58, 55, 56, 54}, 18, this);
-    RzStringGrid1->setGeometry(0, 115, 788, 337);
+    resultGrid_ = new StringGrid(QStringLiteral("resultGrid"), 101,
+                                 {43, 183, 194, 57, 57, 58, 55, 56, 54}, 18, this);
+    resultGrid_->setGeometry(0, 115, 788, 337);
+    resultGrid_->setProperty("resultGrid", true);
     // A double click on a row is the same as 查看详细.
-    connect(RzStringGrid1, &StringGrid::RowDoubleClicked, RzBitBtn4, &QPushButton::click);
+    connect(resultGrid_, &StringGrid::RowDoubleClicked, detailButton_, &QPushButton::click);
 
-    REbazi = new QTextEdit(this);
-    REbazi->setObjectName(QStringLiteral("REbazi"));
-    REbazi->setReadOnly(true);
-    REbazi->hide();
+    baziScratchMemo_ = new QTextEdit(this);
+    baziScratchMemo_->setObjectName(QStringLiteral("baziScratchMemo"));
+    baziScratchMemo_->setReadOnly(true);
+    baziScratchMemo_->hide();
 
-    Namezhi3->setEnabled(false);
-    Namezhi4->setEnabled(false);
-    connect(CBZS, &QComboBox::currentIndexChanged, this, &NamingPage::CBZSChange);
-    connect(RzBitBtn5, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
-    connect(RzBitBtn4, &QPushButton::clicked, this, &NamingPage::RzBitBtn4Click);
-    connect(RzBitBtn3, &QPushButton::clicked, this, &NamingPage::RzBitBtn3Click);
+    fixedCharEdits_[2]->setEnabled(false);
+    fixedCharEdits_[3]->setEnabled(false);
+    connect(nameLengthBox_, &QComboBox::currentIndexChanged, this,
+            &NamingPage::onNameLengthChanged);
+    connect(searchButton_, &QPushButton::clicked, this, &NamingPage::onSearchClicked);
+    connect(showMoreButton_, &QPushButton::clicked, this, &NamingPage::onShowMoreClicked);
+    connect(detailButton_, &QPushButton::clicked, this, &NamingPage::onDetailClicked);
+    connect(exportButton_, &QPushButton::clicked, this, &NamingPage::onExportClicked);
 }
 
 void NamingPage::WriteGridHeader() {
-    for (int col = 0; col < RzStringGrid1->ColCount(); ++col)
-        RzStringGrid1->SetCell(col, 0, QString::fromUtf8(kGridHeader[col]));
+    for (int col = 0; col < resultGrid_->ColCount(); ++col)
+        resultGrid_->SetCell(col, 0, QString::fromUtf8(kGridHeader[col]));
 }
 
-void NamingPage::CBZSChange() {
+void NamingPage::onNameLengthChanged() {
     // Characters in the name body: 2, 3 or 4.
-    const int length = CBZS->currentIndex() + 2;
-    Namezhi1->setEnabled(true);
-    Namezhi2->setEnabled(true);
-    Namezhi3->setEnabled(length >= 3);
-    Namezhi4->setEnabled(length >= 4);
+    const int length = nameLengthBox_->currentIndex() + 2;
+    for (int k = 0; k < 4; ++k) fixedCharEdits_[k]->setEnabled(k < length);
 }
 
 SearchInput NamingPage::ReadSearchInput() const {
     SearchInput input;
-    input.birth = Owner->ReadBirthInput();
-    input.NameBegin = NameBegin->text().toStdString();
-    input.NameEnd = NameEnd->text().toStdString();
-    input.Length = CBZS->currentIndex() + 2;
-    const QLineEdit* fixed[] = {Namezhi1, Namezhi2, Namezhi3, Namezhi4};
-    for (int k = 0; k < 4; ++k) input.Namezhi[k] = fixed[k]->text().toStdString();
+    input.birth = owner_->ReadBirthInput();
+    input.Prefix = prefixEdit_->text().toStdString();
+    input.Suffix = suffixEdit_->text().toStdString();
+    input.Length = nameLengthBox_->currentIndex() + 2;
+    for (int k = 0; k < 4; ++k) input.FixedChars[k] = fixedCharEdits_[k]->text().toStdString();
     return input;
 }
 
-void NamingPage::RzBitBtn5Click() {
+void NamingPage::onSearchClicked() {
     const SearchInput input = ReadSearchInput();
     // A date or time that does not convert raises here, before anything changes.
-    const std::string message = PrepareSearch(input, searchState, context_.queries.ADOTem);
+    const std::string message = PrepareSearch(input, searchState, context_.queries.strokeLookup);
     if (!message.empty()) {
         if (!CheckOwnerInput(input.birth).empty()) {
             ShowMsg(QString::fromStdString(message), this);
-            if (message == kSurnameMissing) Owner->Xing->setFocus();
+            if (message == kSurnameMissing) owner_->surnameEdit_->setFocus();
         } else {
             QMessageBox::information(this, QStringLiteral("信息提示"),
                                      QString::fromStdString(message), QMessageBox::Ok);
@@ -127,54 +129,54 @@ void NamingPage::RzBitBtn5Click() {
         return;
     }
 
-    RzBitBtn5->setEnabled(false);
+    searchButton_->setEnabled(false);
     // The button comes back also when the query fails; the grid keeps its page then.
     struct Reenable {
         QPushButton* button;
         ~Reenable() { button->setEnabled(true); }
-    } reenable{RzBitBtn5};
-    store::Query& result = context_.queries.ADOComDS;
+    } reenable{searchButton_};
+    store::Query& result = context_.queries.candidateResult;
     OpenSearch(input, searchState, result);
-    RzBitBtn2->setEnabled(result.RowCount() > kPagedRowLimit);
+    showMoreButton_->setEnabled(result.RowCount() > kPagedRowLimit);
     FillNameGrid();
 }
 
-void NamingPage::RzBitBtn2Click() { FillNameGrid(); }
+void NamingPage::onShowMoreClicked() { FillNameGrid(); }
 
 void NamingPage::FillNameGrid() {
-    store::Query& result = context_.queries.ADOComDS;
+    store::Query& result = context_.queries.candidateResult;
     if (!result.IsOpen()) return;
     ClearNameGrid();
     const std::vector<GridRow> page =
-        BuildNamePage(result, searchState, NameBegin->text().toStdString(),
-                      NameEnd->text().toStdString(), rowDraw_);
+        BuildNamePage(result, searchState, prefixEdit_->text().toStdString(),
+                      suffixEdit_->text().toStdString(), rowDraw_);
     for (size_t k = 0; k < page.size(); ++k)
         for (int col = 0; col < kGridColumns; ++col)
-            RzStringGrid1->SetCell(col, static_cast<int>(k) + 1,
-                                   QString::fromStdString(page[k][col]));
+            resultGrid_->SetCell(col, static_cast<int>(k) + 1,
+                                 QString::fromStdString(page[k][col]));
 }
 
-void NamingPage::ClearNameGrid() { RzStringGrid1->ClearRows(); }
+void NamingPage::ClearNameGrid() { resultGrid_->ClearRows(); }
 
-void NamingPage::RzBitBtn4Click() {
-    const int row = RzStringGrid1->Row();
+void NamingPage::onDetailClicked() {
+    const int row = resultGrid_->Row();
     if (row < 1) return;
-    const std::string body = Trim(RzStringGrid1->Cell(4, row).toStdString());
+    const std::string body = Trim(resultGrid_->Cell(4, row).toStdString());
     if (body.empty()) return;
-    const calendar::BirthInput birth = Owner->ReadBirthInput();
+    const calendar::BirthInput birth = owner_->ReadBirthInput();
     OpenNameDetail(this, Trim(birth.Surname), Trim(birth.GivenName), birth.SexText, birth.YearText,
                    birth.MonthText, birth.DayText, birth.HourText, birth.MinuteText,
-                   Trim(NameBegin->text().toStdString()), body, Trim(NameEnd->text().toStdString()),
-                   birth.DateKind);
+                   Trim(prefixEdit_->text().toStdString()), body,
+                   Trim(suffixEdit_->text().toStdString()), birth.DateKind);
 }
 
 std::vector<std::vector<std::string>> NamingPage::GridTable() const {
     std::vector<std::vector<std::string>> table;
-    for (int row = 0; row < RzStringGrid1->RowCount(); ++row) {
+    for (int row = 0; row < resultGrid_->RowCount(); ++row) {
         std::vector<std::string> cells;
         bool filled = false;
-        for (int col = 0; col < RzStringGrid1->ColCount(); ++col) {
-            cells.push_back(RzStringGrid1->Cell(col, row).toStdString());
+        for (int col = 0; col < resultGrid_->ColCount(); ++col) {
+            cells.push_back(resultGrid_->Cell(col, row).toStdString());
             filled = filled || !Trim(cells.back()).empty();
         }
         if (row == 0 || filled) table.push_back(std::move(cells));
@@ -186,7 +188,7 @@ bool NamingPage::ExportGrid(const QString& path) const {
     return WriteGridWorkbook(path.toStdString(), GridTable());
 }
 
-void NamingPage::RzBitBtn3Click() {
+void NamingPage::onExportClicked() {
     if (GridTable().size() <= 1) {
         ShowMsg(QStringLiteral("没有可导出的数据!"), this);
         return;

@@ -2,49 +2,47 @@
 // The naming page (公司取名): the owner-and-name strip and the result grid.
 
 #include <QWidget>
-
+#include <array>
 #include <future>
 
 #include "naming/candidate_grid.h"
 #include "naming/candidate_search.h"
-#include "shell/page_context.h"
+#include "ui/page_context.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
 
-namespace velmora::shell {
+namespace velmora::ui {
 class OwnerPanel;
 class StringGrid;
-}  // namespace velmora::shell
+}  // namespace velmora::ui
 
 namespace velmora::naming {
 
 class NamingPage : public QWidget {
     Q_OBJECT
   public:
-    NamingPage(shell::PageContext& context, QWidget* parent);
+    NamingPage(ui::PageContext& context, QWidget* parent);
 
     // Writes the grid's header row; the main window calls it when it first shows.
     void WriteGridHeader();
 
-    shell::OwnerPanel* Owner;  // Xing, NameB, CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen
-    QLineEdit* NameBegin;      // region prefix, 100 bytes
-    QLineEdit* Namezhi1;       // characters fixed at positions 1 to 4, 2 bytes each
-    QLineEdit* Namezhi2;
-    QLineEdit* Namezhi3;
-    QLineEdit* Namezhi4;
-    QComboBox* CBZS;         // 二字名 / 三字名 / 四字名
-    QLineEdit* NameEnd;      // industry suffix, 100 bytes
-    QPushButton* RzBitBtn5;  // 马上起名
-    QPushButton* RzBitBtn2;  // 继续显示
-    QPushButton* RzBitBtn4;  // 查看详细
-    QPushButton* RzBitBtn3;  // 导出EXCEL
-    shell::StringGrid* RzStringGrid1;
-    QTextEdit* REbazi;  // hidden scratch buffer of the bazi report
+    ui::OwnerPanel* owner_;
+    QLineEdit* prefixEdit_;  // region prefix, 100 bytes
+    std::array<QLineEdit*, 4>
+        fixedCharEdits_;           // characters fixed at positions 1 to 4, 2 bytes each
+    QComboBox* nameLengthBox_;     // 二字名 / 三字名 / 四字名
+    QLineEdit* suffixEdit_;        // industry suffix, 100 bytes
+    QPushButton* searchButton_;    // 马上起名
+    QPushButton* showMoreButton_;  // 继续显示
+    QPushButton* detailButton_;    // 查看详细
+    QPushButton* exportButton_;    // 导出EXCEL
+    ui::StringGrid* resultGrid_;
+    QTextEdit* baziScratchMemo_;  // hidden scratch buffer of the bazi report
 
-    shell::PageContext& Context() { return context_; }
+    ui::PageContext& Context() { return context_; }
 
     // The state of the last search, read when a page is filled.
     SearchState searchState;
@@ -68,14 +66,14 @@ class NamingPage : public QWidget {
   public slots:
     // Enables the fixed-character edits up to the chosen name length; their
     // texts stay as they are.
-    void CBZSChange();
-    void RzBitBtn5Click();  // 马上起名
-    void RzBitBtn2Click();  // 继续显示
-    void RzBitBtn4Click();  // 查看详细
-    void RzBitBtn3Click();  // 导出EXCEL
+    void onNameLengthChanged();
+    void onSearchClicked();    // 马上起名
+    void onShowMoreClicked();  // 继续显示
+    void onDetailClicked();    // 查看详细
+    void onExportClicked();    // 导出EXCEL
 
   private:
-    shell::PageContext& context_;
+    ui::PageContext& context_;
     RowDraw rowDraw_ = DefaultRowDraw();
     // The scored patterns read in the background while the user types; the
     // page waits for the thread when it goes.

@@ -6,23 +6,23 @@
 
 namespace velmora::tools {
 
-DreamPage::DreamPage(shell::PageContext& context, QWidget* parent)
+DreamPage::DreamPage(ui::PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("TabSheet6"));
+    setObjectName(QStringLiteral("dreamPage"));
 
-    TreeView = new QTreeWidget(this);
-    TreeView->setObjectName(QStringLiteral("TreeView"));
-    TreeView->setGeometry(0, 0, 193, 452);
-    TreeView->setHeaderHidden(true);
-    TreeView->setColumnCount(1);
-    TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    titleTree_ = new QTreeWidget(this);
+    titleTree_->setObjectName(QStringLiteral("titleTree"));
+    titleTree_->setGeometry(0, 0, 193, 452);
+    titleTree_->setHeaderHidden(true);
+    titleTree_->setColumnCount(1);
+    titleTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    titleTree_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    MemoJiemeng = new QPlainTextEdit(this);
-    MemoJiemeng->setObjectName(QStringLiteral("MemoJiemeng"));
-    MemoJiemeng->setReadOnly(true);
-    MemoJiemeng->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoJiemeng->setGeometry(197, 0, 591, 452);
+    interpretationMemo_ = new QPlainTextEdit(this);
+    interpretationMemo_->setObjectName(QStringLiteral("interpretationMemo"));
+    interpretationMemo_->setReadOnly(true);
+    interpretationMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    interpretationMemo_->setGeometry(197, 0, 591, 452);
 }
 
 }  // namespace velmora::tools

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/page_context.h"
+#include "ui/page_context.h"
 
 class QPlainTextEdit;
 class QTreeWidget;
@@ -14,15 +14,15 @@ namespace velmora::tools {
 class DreamPage : public QWidget {
     Q_OBJECT
   public:
-    DreamPage(shell::PageContext& context, QWidget* parent);
+    DreamPage(ui::PageContext& context, QWidget* parent);
 
-    shell::PageContext& Context() { return context_; }
+    ui::PageContext& Context() { return context_; }
 
-    QTreeWidget* TreeView;
-    QPlainTextEdit* MemoJiemeng;
+    QTreeWidget* titleTree_;
+    QPlainTextEdit* interpretationMemo_;
 
   private:
-    shell::PageContext& context_;
+    ui::PageContext& context_;
 };
 
 }  // namespace velmora::tools

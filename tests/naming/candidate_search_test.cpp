@@ -120,7 +120,7 @@ TEST(CandidateSearchTest, AllPositionsFixedStopsOnlyWithinTheBodyLength) {
     for (const Case& c : cases) {
         SearchInput input;
         input.Length = c.length;
-        input.Namezhi = c.fixed;
+        input.FixedChars = c.fixed;
         EXPECT_EQ(AllFixedMessage(input), c.message) << c.length;
     }
 }
@@ -151,16 +151,16 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
             for (const std::string missing : {"", "水"}) {
                 SearchInput input;
                 input.Length = length;
-                input.Namezhi = fixedSet;
-                input.NameBegin = "上海";
-                input.NameEnd = "科技有限公司";
+                input.FixedChars = fixedSet;
+                input.Prefix = "上海";
+                input.Suffix = "科技有限公司";
                 if (!AllFixedMessage(input).empty()) continue;
                 const std::vector<std::string> fixed = FixedPositions(input);
                 SearchState state;
                 state.MissingWuhang = missing;
                 state.WuhangFilter = BuildWuhangFilter(missing);
                 state.AffixBh = 23;
-                state.NameEndBh = 19;
+                state.SuffixBh = 19;
                 store::Query result(store::Query::kSearchTimeout);
                 OpenSearch(input, state, result);
                 const std::string label = std::to_string(length) + " " + fixedSet[0] + "|" +
@@ -196,7 +196,7 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                     EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << zi;
                 }
                 int row = 0;
-                for (const GridRow& g : BuildNamePage(result, state, input.NameBegin, input.NameEnd,
+                for (const GridRow& g : BuildNamePage(result, state, input.Prefix, input.Suffix,
                                                       DefaultRowDraw())) {
                     ++row;
                     EXPECT_EQ(g[0], std::to_string(row));
@@ -276,7 +276,7 @@ TEST(CandidateSearchTest, JoinKeepsEveryRowPairAndSqlNulls) {
         " (2, 4, 5, NULL, NULL, 70), (2, 4, NULL, NULL, NULL, 60), (3, 4, 2, 0, 0, 99);");
     SearchInput input;
     input.Length = 2;
-    input.Namezhi = {"天", "", "", ""};
+    input.FixedChars = {"天", "", "", ""};
     store::Query result(store::Query::kSearchTimeout);
     SearchState state;
     OpenSearch(input, state, result);
@@ -293,7 +293,7 @@ TEST(CandidateSearchTest, JoinKeepsEveryRowPairAndSqlNulls) {
                                           "天乙 火木 靝乙 5 80", "天乙 火木 靝乙 5 90"}));
 
     // The same character fixed at the second position meets no pattern (4, x).
-    input.Namezhi = {"", "天", "", ""};
+    input.FixedChars = {"", "天", "", ""};
     state.WuhangFilter.clear();
     OpenSearch(input, state, result);
     EXPECT_EQ(result.RowCount(), 0);
@@ -317,7 +317,7 @@ TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {
         for (int length = 2; length <= 4; ++length) {
             SearchInput input;
             input.Length = length;
-            input.Namezhi = {odd, "", "", ""};
+            input.FixedChars = {odd, "", "", ""};
             store::Query result(store::Query::kSearchTimeout);
             ASSERT_NO_THROW(OpenSearch(input, SearchState{}, result)) << odd << length;
             EXPECT_EQ(result.RowCount(), 0) << odd << length;
@@ -330,21 +330,21 @@ TEST(CandidateSearchTest, PrepareSearchSetsAffixStrokesAndStopsOnMessages) {
     store::Query strokes = VudazodQuery();
     SearchInput input;
     input.birth = Owner();
-    input.NameBegin = " 上海 ";
-    input.NameEnd = "科技有限公司";
+    input.Prefix = " 上海 ";
+    input.Suffix = "科技有限公司";
     SearchState state;
     EXPECT_EQ(PrepareSearch(input, state, strokes), "");
-    EXPECT_EQ(state.NameEndBh, numerology::GetStrokeCount(strokes, "科技有限公司"));
+    EXPECT_EQ(state.SuffixBh, numerology::GetStrokeCount(strokes, "科技有限公司"));
     EXPECT_EQ(state.AffixBh, numerology::GetStrokeCount(strokes, "科技有限公司上海"));
-    EXPECT_EQ(state.NameBeginFt, numerology::GetTraditionalForm(strokes, "上海"));
+    EXPECT_EQ(state.PrefixFt, numerology::GetTraditionalForm(strokes, "上海"));
     EXPECT_EQ(state.WuhangFilter, BuildWuhangFilter(state.MissingWuhang));
     EXPECT_LE(SplitChars(state.MissingWuhang).size(), 2u);
 
-    input.NameBegin = input.NameEnd = "";
-    input.Namezhi = {"九", "万", "", ""};
+    input.Prefix = input.Suffix = "";
+    input.FixedChars = {"九", "万", "", ""};
     EXPECT_EQ(PrepareSearch(input, state, strokes), "二字名不能同时固定两个字！");
     EXPECT_EQ(state.AffixBh, 0);
-    EXPECT_EQ(state.NameEndFt, "");
+    EXPECT_EQ(state.SuffixFt, "");
 }
 
 // A result of `count` rows whose zi is "r<row>", fs the row number.

@@ -1,5 +1,9 @@
 // The naming page's search, grid, export and detail window, on a small
 // character database where the size of the result is chosen by the test.
+#include "naming/naming_page.h"
+
+#include <sqlite3.h>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -9,20 +13,17 @@
 #include <QTest>
 #include <filesystem>
 
-#include <sqlite3.h>
-
+#include "../ui/test_support.h"
 #include "base/dates.h"
 #include "base/report_sink.h"
 #include "naming/candidate_grid.h"
 #include "naming/name_analysis.h"
-#include "naming/name_main_window.h"
-#include "naming/naming_page.h"
-#include "shell/owner_panel.h"
-#include "shell/page_context.h"
-#include "shell/report_memo.h"
-#include "shell/string_grid.h"
+#include "naming/name_detail_window.h"
 #include "store/connection.h"
-#include "../shell/test_support.h"
+#include "ui/owner_panel.h"
+#include "ui/page_context.h"
+#include "ui/report_memo.h"
+#include "ui/string_grid.h"
 
 namespace fs = std::filesystem;
 using namespace velmora;
@@ -56,28 +57,30 @@ class NamingPageTest : public QObject {
             "INSERT INTO gz VALUES (2, 4, 1, NULL, NULL, 80);"
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
             std::to_string(count) +
-            ") INSERT INTO CYZI (zi, wuhang, ft, bh) SELECT '乙' || i, '金木水火土', '乙' || i, 1 FROM n "
-            "WHERE i <= " + std::to_string(count) + ";";
+            ") INSERT INTO CYZI (zi, wuhang, ft, bh) SELECT '乙' || i, '金木水火土', '乙' || i, 1 "
+            "FROM n "
+            "WHERE i <= " +
+            std::to_string(count) + ";";
         QVERIFY(sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
         sqlite3_close(handle);
         store::SetDataFolder(folder.string() + "/");
     }
 
     void FillOwner(naming::NamingPage& page) {
-        page.Owner->Xing->setText(QStringLiteral("王"));
-        page.Owner->NameB->setText(QStringLiteral("小明"));
-        page.Owner->SYear->setCurrentText(QStringLiteral("1980"));
-        page.Owner->SMonth->setCurrentText(QStringLiteral("5"));
-        page.Owner->Sday->setCurrentText(QStringLiteral("20"));
-        page.Owner->Shour->setCurrentText(QStringLiteral("巳 10"));
-        page.Owner->CBFen->setCurrentText(QStringLiteral("30"));
-        page.Namezhi1->setText(QStringLiteral("天"));
+        page.owner_->surnameEdit_->setText(QStringLiteral("王"));
+        page.owner_->givenNameEdit_->setText(QStringLiteral("小明"));
+        page.owner_->yearBox_->setCurrentText(QStringLiteral("1980"));
+        page.owner_->monthBox_->setCurrentText(QStringLiteral("5"));
+        page.owner_->dayBox_->setCurrentText(QStringLiteral("20"));
+        page.owner_->hourBox_->setCurrentText(QStringLiteral("巳 10"));
+        page.owner_->minuteBox_->setCurrentText(QStringLiteral("30"));
+        page.fixedCharEdits_[0]->setText(QStringLiteral("天"));
     }
 
     int FilledRows(naming::NamingPage& page) {
         int rows = 0;
-        for (int row = 1; row < page.RzStringGrid1->RowCount(); ++row)
-            rows += !page.RzStringGrid1->Cell(4, row).isEmpty();
+        for (int row = 1; row < page.resultGrid_->RowCount(); ++row)
+            rows += !page.resultGrid_->Cell(4, row).isEmpty();
         return rows;
     }
 
@@ -105,48 +108,49 @@ class NamingPageTest : public QObject {
         QFETCH(int, shown);
         QFETCH(bool, more);
         MakeDataFolder(count);
-        shell::MainQueries queries;
+        ui::MainQueries queries;
         queries.BindAll();
         QFileDialog dialog;
-        shell::PageContext context{queries, dialog};
+        ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
         FillOwner(page);
-        page.NameEnd->setText(QStringLiteral("公司"));
-        page.RzBitBtn5->click();
-        QCOMPARE(queries.ADOComDS.RowCount(), count);
+        page.suffixEdit_->setText(QStringLiteral("公司"));
+        page.searchButton_->click();
+        QCOMPARE(queries.candidateResult.RowCount(), count);
         QCOMPARE(FilledRows(page), shown);
-        QCOMPARE(page.RzBitBtn2->isEnabled(), more);
-        QVERIFY(page.RzBitBtn5->isEnabled());
+        QCOMPARE(page.showMoreButton_->isEnabled(), more);
+        QVERIFY(page.searchButton_->isEnabled());
         for (int row = 1; row <= shown; ++row) {
-            const QString body = page.RzStringGrid1->Cell(4, row);
+            const QString body = page.resultGrid_->Cell(4, row);
             QVERIFY(body.startsWith(QStringLiteral("天")));
             if (count < naming::kPagedRowLimit) {  // the rows of the result, in its order
-                queries.ADOComDS.MoveTo(row);
-                QCOMPARE(body, QString::fromStdString(queries.ADOComDS.FieldByName("zi").AsText()));
+                queries.candidateResult.MoveTo(row);
+                QCOMPARE(body, QString::fromStdString(
+                                   queries.candidateResult.FieldByName("zi").AsText()));
             }
-            const int total = page.RzStringGrid1->Cell(3, row).toInt();
+            const int total = page.resultGrid_->Cell(3, row).toInt();
             QCOMPARE(total, 5 + page.searchState.AffixBh);
-            QCOMPARE(page.RzStringGrid1->Cell(8, row).toInt(), 80 + naming::NameBonus(total));
-            QCOMPARE(page.RzStringGrid1->Cell(1, row), body + QStringLiteral("公司"));
+            QCOMPARE(page.resultGrid_->Cell(8, row).toInt(), 80 + naming::NameBonus(total));
+            QCOMPARE(page.resultGrid_->Cell(1, row), body + QStringLiteral("公司"));
         }
-        QCOMPARE(page.RzStringGrid1->Cell(1, 0), QStringLiteral("企业名称"));
+        QCOMPARE(page.resultGrid_->Cell(1, 0), QStringLiteral("企业名称"));
     }
 
     void failedOpenKeepsTheGridAndFreesTheButton() {
         MakeDataFolder(37);
-        shell::MainQueries queries;
+        ui::MainQueries queries;
         queries.BindAll();
         QFileDialog dialog;
-        shell::PageContext context{queries, dialog};
+        ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         FillOwner(page);
-        page.RzBitBtn5Click();
+        page.onSearchClicked();
         QCOMPARE(FilledRows(page), 37);
         // The character table goes away: the next open fails.
         sqlite3* handle = nullptr;
         const std::string db = store::BuildConnectionString(store::DataFile::Vudazod);
-        queries.ADOComDS.Close();
+        queries.candidateResult.Close();
         QVERIFY(sqlite3_open(db.c_str(), &handle) == SQLITE_OK);
         // The page may still be reading the patterns in the background.
         sqlite3_busy_timeout(handle, 5000);
@@ -154,50 +158,50 @@ class NamingPageTest : public QObject {
         sqlite3_close(handle);
         bool raised = false;
         try {
-            page.RzBitBtn5Click();
+            page.onSearchClicked();
         } catch (const std::exception&) {
             raised = true;
         }
         QVERIFY(raised);
-        QVERIFY(page.RzBitBtn5->isEnabled());
+        QVERIFY(page.searchButton_->isEnabled());
         QCOMPARE(FilledRows(page), 37);
     }
 
     void messagesStopTheSearch() {
         MakeDataFolder(37);
-        shell::MainQueries queries;
+        ui::MainQueries queries;
         queries.BindAll();
         QFileDialog dialog;
-        shell::PageContext context{queries, dialog};
+        ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
         FillOwner(page);
-        page.Namezhi2->setText(QStringLiteral("天"));
+        page.fixedCharEdits_[1]->setText(QStringLiteral("天"));
         QList<testing::BoxSeen> seen;
         {
             testing::ModalResponder responder(
                 [&](QWidget* modal) { testing::CloseBox(modal, seen); });
-            page.RzBitBtn5->click();  // both positions of a two-character body fixed
-            page.RzBitBtn3->click();  // nothing to export yet
+            page.searchButton_->click();  // both positions of a two-character body fixed
+            page.exportButton_->click();  // nothing to export yet
         }
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0].title, QStringLiteral("信息提示"));
         QCOMPARE(seen[0].text, QStringLiteral("二字名不能同时固定两个字！"));
         QCOMPARE(seen[1].text, QStringLiteral("没有可导出的数据!"));
-        QVERIFY(!queries.ADOComDS.IsOpen());
+        QVERIFY(!queries.candidateResult.IsOpen());
         QCOMPARE(FilledRows(page), 0);
     }
 
     void exportWritesTheGridAsAWorkbook() {
         MakeDataFolder(37);
-        shell::MainQueries queries;
+        ui::MainQueries queries;
         queries.BindAll();
         QFileDialog dialog;
-        shell::PageContext context{queries, dialog};
+        ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
         FillOwner(page);
-        page.RzBitBtn5Click();
+        page.onSearchClicked();
         const QString path = dir_.filePath(QStringLiteral("起名结果.xlsx"));
         QVERIFY(page.ExportGrid(path));
         QProcess unzip;
@@ -213,7 +217,7 @@ class NamingPageTest : public QObject {
                     {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet1.xml")});
         QVERIFY(unzip.waitForFinished());
         const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
-        QVERIFY(sheet.contains(QStringLiteral("r=\"I38\"")));   // header + 37 rows, 9 columns
+        QVERIFY(sheet.contains(QStringLiteral("r=\"I38\"")));  // header + 37 rows, 9 columns
         QVERIFY(!sheet.contains(QStringLiteral("r=\"A39\"")));
         QVERIFY(!page.ExportGrid(dir_.filePath(QStringLiteral("no/such/folder/x.xlsx"))));
     }
@@ -226,16 +230,16 @@ class NamingPageTest : public QObject {
             const char* body;
         } cases[] = {{"男", "30", 0, "九万"}, {"女", "7", 1, "天华明达"}, {"x", "0", 0, "天华"}};
         for (const auto& c : cases) {
-            auto window = naming::CreateNameDetail(nullptr, "王", "小明", c.sex, "1980", "5",
-                                                   "20", "巳 10", c.minute, "上海", c.body,
-                                                   "科技有限公司", c.dateKind);
-            QCOMPARE(window->Owner->CBsex->currentText(),
+            auto window =
+                naming::CreateNameDetail(nullptr, "王", "小明", c.sex, "1980", "5", "20", "巳 10",
+                                         c.minute, "上海", c.body, "科技有限公司", c.dateKind);
+            QCOMPARE(window->owner_->sexBox_->currentText(),
                      QString::fromUtf8(std::string(c.sex) == "男" ? "男" : "女"));
-            QCOMPARE(window->Owner->CBFen->currentText(), QString::fromUtf8(c.minute));
+            QCOMPARE(window->owner_->minuteBox_->currentText(), QString::fromUtf8(c.minute));
             window->show();
 
             naming::NameAnalysisInput input;
-            input.Owner = window->Owner->ReadBirthInput();
+            input.Owner = window->owner_->ReadBirthInput();
             input.Owner.DateKind = c.dateKind;
             input.Prefix = "上海";
             input.MainBody = c.body;
@@ -248,8 +252,8 @@ class NamingPageTest : public QObject {
             QStringList lines;
             for (const std::string& line : expected.lines) lines << QString::fromStdString(line);
             QVERIFY(!lines.isEmpty());
-            QCOMPARE(window->RzMemo1->Lines(), lines);
-            QVERIFY(!window->RzMemo1->isReadOnly());
+            QCOMPARE(window->reportMemo_->Lines(), lines);
+            QVERIFY(!window->reportMemo_->isReadOnly());
             window->close();
         }
     }

@@ -1,0 +1,12 @@
+// velmora: the desktop program.
+
+#include "app/main_window.h"
+#include "ui/handler_guard.h"
+
+int main(int argc, char** argv) {
+    velmora::ui::GuardedApplication app(argc, argv);
+    velmora::ui::ApplyProgramLook(app);
+    velmora::app::MainWindow window;
+    window.show();
+    return app.exec();
+}

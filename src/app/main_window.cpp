@@ -1,0 +1,248 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QWindow>
+
+#include "bazi/bazi_page.h"
+#include "calendar/almanac_page.h"
+#include "calendar/opening_day_page.h"
+#include "naming/analysis_page.h"
+#include "naming/naming_page.h"
+#include "tools/dream_page.h"
+#include "tools/tools_page.h"
+#include "ui/jpeg_loader.h"
+#include "ui/report_output.h"
+
+namespace velmora::app {
+
+using namespace velmora::ui;
+
+namespace {
+
+constexpr int kClientWidth = 800;
+constexpr int kClientHeight = 590;
+
+// The look of the pages' controls; the frame itself is the background picture.
+constexpr const char* kStyleSheet = R"(
+QFrame[pagePanel="true"], QStackedWidget[pageStack="true"] > QWidget { background: #ffffff; }
+QFrame[inputStrip="true"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3f8fe, stop:1 #d6e7f8);
+    border-bottom: 1px solid #a9c4e4;
+}
+QLabel[captionPlate="true"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4f86c6, stop:1 #2f5f9e);
+    color: #ffffff; border-radius: 3px; font-weight: bold;
+}
+QLabel[note="true"] { color: #5a6b80; }
+QPushButton {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4edf7);
+    border: 1px solid #8eaed3; border-radius: 3px; color: #1f3d63; padding: 1px 6px;
+}
+QPushButton:hover { background: #fff6e0; border-color: #d69a2d; }
+QPushButton:pressed { background: #f3dfb5; }
+QPushButton:disabled { color: #9aa7b5; background: #eef1f4; border-color: #c5ced8; }
+QPushButton[primary="true"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d9493b, stop:1 #a92a20);
+    border: 1px solid #8c1f17; color: #ffffff; font-weight: bold;
+}
+QPushButton[primary="true"]:hover { background: #e35a4b; }
+QToolButton[clickArea="true"] { background: transparent; border: none; }
+QToolButton[clickArea="true"]:hover { background: rgba(255, 255, 255, 38); border-radius: 6px; }
+QToolButton[clickArea="true"]:pressed { background: rgba(0, 0, 0, 30); border-radius: 6px; }
+QToolButton[toolbar="true"]:checked { background: rgba(255, 236, 190, 34); border-radius: 6px;
+    border-bottom: 2px solid #f2c96b; }
+QToolButton[windowButton="true"]:hover { border-radius: 0px; }
+QTableWidget[resultGrid="true"] { gridline-color: #d4dde8; selection-background-color: #fbe3b0;
+    selection-color: #000000; }
+QHeaderView::section { background: #e8eef6; border: none; border-right: 1px solid #c9d4e2;
+    border-bottom: 1px solid #c9d4e2; color: #1f3d63; font-weight: bold; }
+QGroupBox { font-weight: bold; color: #1f3d63; }
+)";
+
+struct ToolbarButton {
+    QToolButton* MainWindow::*member;
+    const char* name;
+    int left;
+    const char* hint;
+};
+
+constexpr ToolbarButton kToolbar[] = {
+    {&MainWindow::namingPageButton_, "namingPageButton", 7,
+     "公司起名、商品起名、品牌起名等都可以操作"},
+    {&MainWindow::analysisPageButton_, "analysisPageButton", 89,
+     "公司起名、商品起名、品牌起名等名字详细分析及评分"},
+    {&MainWindow::baziPageButton_, "baziPageButton", 171, "法人生辰八字详细分析"},
+    {&MainWindow::openingDayPageButton_, "openingDayPageButton", 253,
+     "支持法人和合伙人共同推算开业日期"},
+    {&MainWindow::almanacPageButton_, "almanacPageButton", 334, "本日黄历 也可以选其他日期查看"},
+    {&MainWindow::dreamPageButton_, "dreamPageButton", 416, "周公解梦"},
+    {&MainWindow::toolsPageButton_, "toolsPageButton", 498, "各类吉日、数字吉祥等功能"},
+};
+
+QToolButton* MakeClickArea(QWidget* parent, const QString& name, const QRect& area,
+                           const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setProperty("clickArea", true);
+    button->setGeometry(area);
+    button->setToolTip(hint);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      saveDialog_(nullptr),
+      context_{queries_, *(saveDialog_ = new QFileDialog(this))} {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Velmora软件"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setStyleSheet(QString::fromUtf8(kStyleSheet));
+    PrepareSaveDialog(*saveDialog_);
+    BuildFrame();
+    BuildPages();
+    StartUp();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+    }
+}
+
+MainWindow::~MainWindow() { queries_.CloseAll(); }
+
+void MainWindow::BuildFrame() {
+    background_ = new QLabel(this);
+    background_->setObjectName(QStringLiteral("background"));
+    background_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    background_->setPixmap(QPixmap::fromImage(LoadAsset(QStringLiteral("main_background.jpg"))));
+
+    titleStrip_ = new QWidget(this);
+    titleStrip_->setObjectName(QStringLiteral("titleStrip"));
+    titleStrip_->setGeometry(2, 1, 663, 20);
+    titleStrip_->installEventFilter(this);
+
+    minimizeButton_ = MakeClickArea(this, QStringLiteral("minimizeButton"), QRect(724, 1, 27, 19),
+                                    QStringLiteral("最小化"));
+    closeButton_ = MakeClickArea(this, QStringLiteral("closeButton"), QRect(752, 1, 39, 19),
+                                 QStringLiteral("关闭"));
+    minimizeButton_->setProperty("windowButton", true);
+    closeButton_->setProperty("windowButton", true);
+    connect(minimizeButton_, &QToolButton::clicked, this, &MainWindow::onMinimizeClicked);
+    connect(closeButton_, &QToolButton::clicked, this, &MainWindow::onCloseClicked);
+
+    for (const ToolbarButton& entry : kToolbar) {
+        QToolButton* button =
+            MakeClickArea(this, QString::fromLatin1(entry.name), QRect(entry.left, 24, 75, 76),
+                          QString::fromUtf8(entry.hint));
+        // The button of the active page keeps a light mark, so the user sees where he is.
+        button->setProperty("toolbar", true);
+        button->setCheckable(true);
+        this->*entry.member = button;
+    }
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("pagePanel"));
+    panel->setProperty("pagePanel", true);
+    panel->setGeometry(5, 106, 790, 456);
+    pageStack_ = new QStackedWidget(panel);
+    pageStack_->setObjectName(QStringLiteral("pageStack"));
+    pageStack_->setProperty("pageStack", true);
+    pageStack_->setGeometry(1, 2, 788, 452);
+}
+
+void MainWindow::BuildPages() {
+    namingPage_ = new naming::NamingPage(context_, pageStack_);
+    analysisPage_ = new naming::AnalysisPage(context_, pageStack_);
+    baziPage_ = new bazi::BaziPage(context_, pageStack_);
+    openingDayPage_ = new calendar::OpeningDayPage(context_, pageStack_);
+    almanacPage_ = new calendar::AlmanacPage(context_, pageStack_);
+    dreamPage_ = new tools::DreamPage(context_, pageStack_);
+    toolsPage_ = new tools::ToolsPage(pageStack_);
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{namingPage_, analysisPage_, baziPage_, openingDayPage_,
+                                         almanacPage_, dreamPage_, toolsPage_})
+        pageStack_->addWidget(page);
+
+    connect(namingPageButton_, &QToolButton::clicked, this, [this] { ShowPage(namingPage_); });
+    connect(analysisPageButton_, &QToolButton::clicked, this, [this] { ShowPage(analysisPage_); });
+    connect(baziPageButton_, &QToolButton::clicked, this, [this] { ShowPage(baziPage_); });
+    connect(openingDayPageButton_, &QToolButton::clicked, this,
+            [this] { ShowPage(openingDayPage_); });
+    connect(almanacPageButton_, &QToolButton::clicked, this, [this] {
+        ShowPage(almanacPage_);
+        almanacPage_->ShowChosenDay();  // the entry of the date in the boxes, at once
+    });
+    connect(dreamPageButton_, &QToolButton::clicked, this, [this] { ShowPage(dreamPage_); });
+    connect(toolsPageButton_, &QToolButton::clicked, this, [this] { ShowPage(toolsPage_); });
+    connect(analysisPage_, &naming::AnalysisPage::ReturnToNaming, this,
+            [this] { ShowPage(namingPage_); });
+    connect(openingDayPage_, &calendar::OpeningDayPage::ReturnToNaming, this,
+            [this] { ShowPage(namingPage_); });
+}
+
+void MainWindow::StartUp() {
+    queries_.BindAll();
+    const QDate today = QDate::currentDate();
+    almanacPage_->SetDateBoxes(today.year(), today.month(), today.day());
+    ShowPage(namingPage_);
+}
+
+void MainWindow::OnFirstShow() { namingPage_->WriteGridHeader(); }
+
+void MainWindow::ShowPage(QWidget* page) {
+    pageStack_->setCurrentWidget(page);
+    const std::pair<QWidget*, QToolButton*> owners[] = {
+        {namingPage_, namingPageButton_},   {analysisPage_, analysisPageButton_},
+        {baziPage_, baziPageButton_},       {openingDayPage_, openingDayPageButton_},
+        {almanacPage_, almanacPageButton_}, {dreamPage_, dreamPageButton_},
+        {toolsPage_, toolsPageButton_}};
+    for (const auto& [sheet, button] : owners) button->setChecked(sheet == page);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_once_) {
+        shown_once_ = true;
+        OnFirstShow();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Any button pressed on the title strip hands the move to the window system.
+    if (watched == titleStrip_ && event->type() == QEvent::MouseButtonPress) {
+        if (QWindow* handle = windowHandle()) handle->startSystemMove();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::onMinimizeClicked() { showMinimized(); }
+
+void MainWindow::onCloseClicked() {
+    // SQLite opened read-only leaves no lock files, so closing the queries is
+    // all the clean-up there is.
+    queries_.CloseAll();
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    queries_.CloseAll();
+    event->accept();
+}
+
+}  // namespace velmora::app

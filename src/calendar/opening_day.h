@@ -1,0 +1,42 @@
+#pragma once
+// Opening days (开张吉日): the days of the coming months on which a business
+// may open, chosen by the owner's and the partners' birth pillars, the day's
+// 建除 officer and the directions the user wants to keep clear.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "base/dates.h"
+#include "base/report_sink.h"
+#include "calendar/lunar_calendar.h"
+
+namespace velmora::calendar {
+
+struct OpeningDayPerson {
+    std::string Role;  // "法人" or "合伙人"
+    BirthInput Birth;  // only the date, calendar, hour and minute are read
+};
+
+enum class Direction { East, South, West, North };
+
+struct OpeningDayInput {
+    std::vector<OpeningDayPerson> Persons;
+    std::array<bool, 4> AvoidDirection{};  // indexed by Direction
+};
+
+inline constexpr int kOpeningDaySpan = 90;  // days looked at, from the first day on
+inline constexpr int kMaxOpeningDays = 12;  // days listed at most
+
+// The first input problem as the message to show, or "" when the input is complete.
+std::string CheckOpeningDayInput(const OpeningDayInput& input);
+
+// The day's place in the sixty-day cycle, 0 = 甲子.
+int DayCycleIndex(DateValue date);
+
+// Writes the report for the days from first_day on. The input must have
+// passed CheckOpeningDayInput; a birth date that is no real day raises
+// ConversionError.
+void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportSink& sink);
+
+}  // namespace velmora::calendar

@@ -1,0 +1,148 @@
+#include "naming/name_detail_window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "base/dates.h"
+#include "base/text.h"
+#include "naming/name_analysis.h"
+#include "naming/name_notes.h"
+#include "store/connection.h"
+#include "ui/owner_panel.h"
+#include "ui/report_memo.h"
+#include "ui/report_output.h"
+#include "ui/widget_factory.h"
+
+namespace velmora::naming {
+
+using namespace velmora::ui;
+
+namespace {
+
+constexpr int kPrefixBytes = 100;
+constexpr int kShortNameBytes = 8;
+constexpr int kStripHeight = 117;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("nameDetailWindow"));
+    setWindowTitle(QStringLiteral("名称分析"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(753, 565);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QFrame* strip = MakeInputStrip(this, kStripHeight);
+    owner_ = new OwnerPanel(strip);
+    // Here sex and calendar accept typed text as well as a pick.
+    owner_->sexBox_->setEditable(true);
+    owner_->calendarBox_->setEditable(true);
+
+    MakeCaptionPlate(strip, QStringLiteral("地区前缀"), 5, 34);
+    prefixEdit_ = MakeEdit(strip, QStringLiteral("prefixEdit"), 86, 37, 90, kPrefixBytes);
+    MakeNote(strip, PrefixNote(), 180, 37, 472);
+    MakeCaptionPlate(strip, QStringLiteral("企业简称"), 5, 61);
+    mainBodyEdit_ = MakeEdit(strip, QStringLiteral("mainBodyEdit"), 86, 64, 90, kShortNameBytes);
+    MakeNote(strip, ShortNameNote(), 180, 64, 472);
+    MakeCaptionPlate(strip, QStringLiteral("行业后缀"), 5, 88);
+    suffixEdit_ = MakeEdit(strip, QStringLiteral("suffixEdit"), 86, 91, 90, kPrefixBytes);
+    MakeNote(strip, SuffixNote(), 180, 91, 472);
+
+    analyseButton_ =
+        MakeButton(strip, QStringLiteral("analyseButton"), QStringLiteral("名称分析"), 660, 7);
+    printButton_ =
+        MakeButton(strip, QStringLiteral("printButton"), QStringLiteral("打印"), 660, 34);
+    saveButton_ = MakeButton(strip, QStringLiteral("saveButton"), QStringLiteral("保存"), 660, 60);
+    exitButton_ = MakeButton(strip, QStringLiteral("exitButton"), QStringLiteral("退出"), 660, 87);
+    strip->setFixedWidth(753);
+
+    reportMemo_ = new ReportMemo(QStringLiteral("reportMemo"), QStringLiteral("企业名称分析"),
+                                 QPageSize::A4, this);
+    reportMemo_->setReadOnly(false);  // the user may edit the report before printing or saving
+    reportMemo_->setGeometry(0, kStripHeight, 753, 565 - kStripHeight);
+
+    PrepareSaveDialog(saveDialog_);
+
+    connect(analyseButton_, &QPushButton::clicked, this, &NameDetailWindow::onAnalyseClicked);
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
+    connect(saveButton_, &QPushButton::clicked, this,
+            [this] { SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName()); });
+    connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);
+}
+
+NameDetailWindow::~NameDetailWindow() = default;
+
+void NameDetailWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    strokeQuery_.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
+    readingQuery_.Bind(store::BuildConnectionString(store::DataFile::KelFile));
+    if (!Trim(owner_->surnameEdit_->text().toStdString()).empty() &&
+        !Trim(owner_->givenNameEdit_->text().toStdString()).empty() &&
+        !Trim(mainBodyEdit_->text().toStdString()).empty())
+        onAnalyseClicked();
+    owner_->surnameEdit_->setFocus();
+}
+
+void NameDetailWindow::onAnalyseClicked() {
+    calendar::BirthInput birth = owner_->ReadBirthInput();
+    // Solar only while the item 公历 itself is selected; typed text counts as lunar.
+    const bool solar = owner_->calendarBox_->currentIndex() == 0 &&
+                       owner_->calendarBox_->currentText() == owner_->calendarBox_->itemText(0);
+    birth.DateKind = solar ? 0 : 1;
+    birth.SexText = owner_->sexBox_->currentText().toStdString();
+    NameAnalysisInput input{birth, prefixEdit_->text().toStdString(),
+                            mainBodyEdit_->text().toStdString(), suffixEdit_->text().toStdString()};
+    MemoSink sink(*reportMemo_);
+    const auto problem =
+        WriteNameAnalysis(input, sink, strokeQuery_, readingQuery_, CivilFromDate(Today()).year);
+    if (problem) {
+        ShowMsg(Q(problem->Message), this);
+        if (problem->Focus == bazi::InputFocus::MainBody) mainBodyEdit_->setFocus();
+        return;
+    }
+    reportMemo_->moveCursor(QTextCursor::Start);
+    reportMemo_->ensureCursorVisible();
+}
+
+std::unique_ptr<NameDetailWindow> CreateNameDetail(
+    QWidget* parent, const std::string& surname, const std::string& givenName,
+    const std::string& sex, const std::string& year, const std::string& month,
+    const std::string& day, const std::string& hour, const std::string& minute,
+    const std::string& prefix, const std::string& mainBody, const std::string& suffix,
+    int dateKind) {
+    auto window = std::make_unique<NameDetailWindow>(parent);
+    OwnerPanel& o = *window->owner_;
+    o.surnameEdit_->setText(Q(surname));
+    o.givenNameEdit_->setText(Q(givenName));
+    o.sexBox_->setCurrentIndex(sex == "男" ? 0 : 1);
+    o.yearBox_->setCurrentText(Q(year));
+    o.monthBox_->setCurrentText(Q(month));
+    o.dayBox_->setCurrentText(Q(day));
+    o.hourBox_->setCurrentText(Q(hour));
+    o.minuteBox_->setCurrentText(Q(minute));
+    o.calendarBox_->setCurrentIndex(dateKind);
+    window->prefixEdit_->setText(Q(prefix));
+    window->mainBodyEdit_->setText(Q(mainBody));
+    window->suffixEdit_->setText(Q(suffix));
+    return window;
+}
+
+void OpenNameDetail(QWidget* parent, const std::string& surname, const std::string& givenName,
+                    const std::string& sex, const std::string& year, const std::string& month,
+                    const std::string& day, const std::string& hour, const std::string& minute,
+                    const std::string& prefix, const std::string& mainBody,
+                    const std::string& suffix, int dateKind) {
+    // One window per opening; it and its queries go when it closes.
+    std::unique_ptr<NameDetailWindow> window =
+        CreateNameDetail(parent, surname, givenName, sex, year, month, day, hour, minute, prefix,
+                         mainBody, suffix, dateKind);
+    window->exec();
+}
+
+}  // namespace velmora::naming

@@ -1,0 +1,34 @@
+#pragma once
+// What the main window shares with its pages: its seven long-lived query
+// objects and the one save dialog of its report memos.
+
+#include "store/query.h"
+
+class QFileDialog;
+
+namespace velmora::ui {
+
+// The main window's query objects, bound once when the window is created.
+struct MainQueries {
+    store::Query candidateResult{store::Query::kSearchTimeout};  // candidate search (Vudazod)
+    store::Query strokeLookup{
+        store::Query::kLookupTimeout};  // strokes, traditional forms (Vudazod)
+    store::Query nameStrokes{
+        store::Query::kDefaultTimeout};  // bound, kept for the detail window's use (Vudazod)
+    store::Query nameReadings{store::Query::kDefaultTimeout};     // namefx readings (KelFile)
+    store::Query almanacDays{store::Query::kDefaultTimeout};      // almanac days (KelBirth)
+    store::Query dreamCategories{store::Query::kDefaultTimeout};  // dream categories (dream)
+    store::Query dreamTexts{store::Query::kDefaultTimeout};       // dream titles and texts (dream)
+
+    // Binds every query to its database file beside the executable.
+    void BindAll();
+    // Closes them in the order the window declares them.
+    void CloseAll();
+};
+
+struct PageContext {
+    MainQueries& queries;
+    QFileDialog& saveDialog;  // shared by the report memos of the main window
+};
+
+}  // namespace velmora::ui

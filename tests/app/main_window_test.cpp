@@ -1,0 +1,368 @@
+// The main window after start, its page switching, the owner rows, the GBK
+// edit limits and the handler guard.
+
+#include "app/main_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "../ui/test_support.h"
+#include "base/errors.h"
+#include "calendar/opening_day_page.h"
+#include "tools/tools_page.h"
+#include "ui/handler_guard.h"
+#include "ui/owner_panel.h"
+#include "ui/report_memo.h"
+#include "ui/report_output.h"
+#include "ui/string_grid.h"
+
+using velmora::app::MainWindow;
+using velmora::testing::BoxSeen;
+using velmora::testing::ModalResponder;
+using velmora::testing::Type;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // A widget by object name; "page/name" looks inside the page of that name.
+    template <class T>
+    static T* Find(const QWidget& window, const char* path) {
+        const QStringList parts = QString::fromLatin1(path).split(QLatin1Char('/'));
+        const QObject* scope = &window;
+        if (parts.size() == 2) scope = window.findChild<QWidget*>(parts.first());
+        T* widget = scope ? scope->findChild<T*>(parts.last()) : nullptr;
+        if (!widget) qFatal("no control named %s", path);
+        return widget;
+    }
+    static QString CurrentPage(const QWidget& window) {
+        return Find<QStackedWidget>(window, "pageStack")->currentWidget()->objectName();
+    }
+
+  private slots:
+    void startState() {
+        MainWindow window;
+        QCOMPARE(window.size(), QSize(800, 590));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(CurrentPage(window), QStringLiteral("namingPage"));
+
+        auto* grid = Find<velmora::ui::StringGrid>(window, "resultGrid");
+        QCOMPARE(grid->RowCount(), 101);
+        QCOMPARE(grid->ColCount(), 9);
+        QCOMPARE(grid->Cell(1, 0), QString());  // the header is written when the window shows
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList header = {"编号",     "企业名称", "企业繁体字", "总体笔画", "单位主体",
+                                    "主体五行", "主体笔画", "行业笔画",   "总体评分"};
+        const QList<int> widths = {43, 183, 194, 57, 57, 58, 55, 56, 54};
+        for (int col = 0; col < 9; ++col) {
+            QCOMPARE(grid->Cell(col, 0), header[col]);
+            QCOMPARE(grid->columnWidth(col), widths[col]);
+            QCOMPARE(grid->rowHeight(col), 18);
+            for (int row = 1; row < grid->RowCount(); ++row)
+                QVERIFY(grid->Cell(col, row).isEmpty());
+        }
+
+        QVERIFY(!Find<QPushButton>(window, "showMoreButton")->isEnabled());  // 继续显示
+        QVERIFY(Find<QLineEdit>(window, "fixedCharEdit1")->isEnabled());
+        QVERIFY(Find<QLineEdit>(window, "fixedCharEdit2")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(window, "fixedCharEdit3")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(window, "fixedCharEdit4")->isEnabled());
+        QVERIFY(!Find<QWidget>(window, "baziScratchMemo")->isVisible());
+
+        // Today in the almanac boxes, also when the year is not in their list.
+        const QDate today = QDate::currentDate();
+        QCOMPARE(Find<QComboBox>(window, "almanacPage/yearBox")->currentText(),
+                 today.toString("yyyy"));
+        QCOMPARE(Find<QComboBox>(window, "almanacPage/monthBox")->currentText(),
+                 today.toString("MM"));
+        QCOMPARE(Find<QComboBox>(window, "almanacPage/dayBox")->currentText(),
+                 today.toString("dd"));
+    }
+
+    void nameLengthEnablesFixedCharacters_data() {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QList<bool>>("enabled");  // the four fixed-character edits, at the end
+        QTest::newRow("three") << QStringList{"三字名"} << QList<bool>{true, true, true, false};
+        QTest::newRow("four") << QStringList{"四字名"} << QList<bool>{true, true, true, true};
+        QTest::newRow("four then two")
+            << QStringList{"四字名", "二字名"} << QList<bool>{true, true, false, false};
+    }
+    void nameLengthEnablesFixedCharacters() {
+        QFETCH(QStringList, choices);
+        QFETCH(QList<bool>, enabled);
+        MainWindow window;
+        auto* lengths = Find<QComboBox>(window, "nameLengthBox");
+        QLineEdit* fixed[] = {
+            Find<QLineEdit>(window, "fixedCharEdit1"), Find<QLineEdit>(window, "fixedCharEdit2"),
+            Find<QLineEdit>(window, "fixedCharEdit3"), Find<QLineEdit>(window, "fixedCharEdit4")};
+        const QStringList typed = {"九", "万", "科", "技"};
+        for (int i = 0; i < 4; ++i) fixed[i]->setText(typed[i]);
+        for (const QString& choice : choices) lengths->setCurrentText(choice);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(fixed[i]->isEnabled(), enabled[i]);
+            QCOMPARE(fixed[i]->text(), typed[i]);  // only the enabled state changes
+        }
+    }
+
+    void toolbarSwitchesPages_data() {
+        QTest::addColumn<QString>("first");  // a button that leaves the naming page
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("公司取名") << "baziPageButton"
+                                  << "namingPageButton"
+                                  << "namingPage";
+        QTest::newRow("名字分析") << ""
+                                  << "analysisPageButton"
+                                  << "analysisPage";
+        QTest::newRow("生辰八字") << ""
+                                  << "baziPageButton"
+                                  << "baziPage";
+        QTest::newRow("开张吉日") << ""
+                                  << "openingDayPageButton"
+                                  << "openingDayPage";
+        QTest::newRow("本日黄历") << ""
+                                  << "almanacPageButton"
+                                  << "almanacPage";
+        QTest::newRow("解梦大全") << ""
+                                  << "dreamPageButton"
+                                  << "dreamPage";
+        QTest::newRow("其他功能") << ""
+                                  << "toolsPageButton"
+                                  << "toolsPage";
+        QTest::newRow("analysis 返回起名") << "analysisPageButton"
+                                           << "analysisPage/backButton"
+                                           << "namingPage";
+        QTest::newRow("opening day 返回起名") << "openingDayPageButton"
+                                              << "openingDayPage/backButton"
+                                              << "namingPage";
+    }
+    void toolbarSwitchesPages() {
+        QFETCH(QString, first);
+        QFETCH(QString, button);
+        QFETCH(QString, sheet);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (!first.isEmpty())
+            QTest::mouseClick(Find<QAbstractButton>(window, first.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(Find<QAbstractButton>(window, button.toLatin1()), Qt::LeftButton);
+        QCOMPARE(CurrentPage(window), sheet);
+    }
+
+    void toolbarHints() {
+        MainWindow window;
+        QCOMPARE(Find<QToolButton>(window, "minimizeButton")->toolTip(), QStringLiteral("最小化"));
+        QCOMPARE(Find<QToolButton>(window, "closeButton")->toolTip(), QStringLiteral("关闭"));
+        QCOMPARE(Find<QToolButton>(window, "dreamPageButton")->toolTip(),
+                 QStringLiteral("周公解梦"));
+        QCOMPARE(Find<QToolButton>(window, "almanacPageButton")->geometry(),
+                 QRect(334, 24, 75, 76));
+    }
+
+    void ownerRowsAreIndependentCopies_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("naming") << "namingPage";
+        QTest::newRow("bazi") << "baziPage";
+        QTest::newRow("analysis") << "analysisPage";
+    }
+    void ownerRowsAreIndependentCopies() {
+        QFETCH(QString, page);
+        MainWindow window;
+        auto combo = [&](const char* name) {
+            return Find<QComboBox>(window,
+                                   (page + QLatin1Char('/') + QLatin1String(name)).toLatin1());
+        };
+        QCOMPARE(combo("sexBox")->currentText(), QStringLiteral("男"));
+        QVERIFY(!combo("sexBox")->isEditable());
+        QCOMPARE(combo("calendarBox")->currentIndex(), 0);
+        QCOMPARE(combo("yearBox")->count(), 120);
+        QCOMPARE(combo("yearBox")->itemText(0), QStringLiteral("1900"));
+        QCOMPARE(combo("yearBox")->currentText(), QStringLiteral("1980"));
+        QVERIFY(combo("yearBox")->isEditable());
+        QCOMPARE(combo("hourBox")->count(), 24);
+        QCOMPARE(combo("hourBox")->itemText(10), QStringLiteral("巳 10"));
+        QCOMPARE(combo("hourBox")->itemText(23), QStringLiteral("子 23"));
+        QCOMPARE(combo("minuteBox")->count(), 60);
+
+        // Typing into this row leaves the other two untouched.
+        auto* surname = Find<QLineEdit>(window, (page + QStringLiteral("/surnameEdit")).toLatin1());
+        Type(surname, QStringLiteral("张"));
+        combo("hourBox")->setCurrentText(QStringLiteral("巳 10"));
+        combo("calendarBox")->setCurrentIndex(1);
+        for (const char* other : {"namingPage", "baziPage", "analysisPage"}) {
+            if (page == QLatin1String(other)) continue;
+            QVERIFY(Find<QLineEdit>(
+                        window, (QLatin1String(other) + QStringLiteral("/surnameEdit")).toLatin1())
+                        ->text()
+                        .isEmpty());
+        }
+        const auto* panel = Find<velmora::ui::OwnerPanel>(
+            window, (page + QStringLiteral("/ownerPanel")).toLatin1());
+        const velmora::calendar::BirthInput input = panel->ReadBirthInput();
+        QCOMPARE(input.Surname, std::string("张"));
+        QCOMPARE(input.SexText, std::string("男"));
+        QCOMPARE(input.DateKind, 1);
+        QCOMPARE(input.YearText, std::string("1980"));
+        QCOMPARE(input.HourText, std::string("巳 10"));
+        QCOMPARE(input.MinuteText, std::string("0"));
+    }
+
+    void editLimitsCountGbkBytes_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const QString twelve = QString(12, QChar(0x4E5D));  // 九 x 12 = 24 bytes
+        const QString sixty = QString(60, QChar(0x4E07));   // 万 x 60 = 120 bytes
+        QTest::newRow("surname 20")
+            << "namingPage/surnameEdit" << twelve << QString(10, QChar(0x4E5D));
+        QTest::newRow("given name 20")
+            << "baziPage/givenNameEdit" << twelve << QString(10, QChar(0x4E5D));
+        QTest::newRow("prefix 100")
+            << "namingPage/prefixEdit" << sixty << QString(50, QChar(0x4E07));
+        QTest::newRow("suffix 100")
+            << "analysisPage/suffixEdit" << sixty << QString(50, QChar(0x4E07));
+        QTest::newRow("fixed char 2") << "fixedCharEdit1"
+                                      << "九万"
+                                      << "九";
+        QTest::newRow("fixed char latin") << "fixedCharEdit2"
+                                          << "abc"
+                                          << "ab";
+        QTest::newRow("mixed 2 bytes") << "fixedCharEdit1"
+                                       << "a九"
+                                       << "a";
+        QTest::newRow("short name 8") << "analysisPage/mainBodyEdit"
+                                      << "上海九万科"
+                                      << "上海九万";
+        QTest::newRow("short name mixed") << "analysisPage/mainBodyEdit"
+                                          << "ab九万科技"
+                                          << "ab九万科";
+    }
+    void editLimitsCountGbkBytes() {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        MainWindow window;
+        auto* line = Find<QLineEdit>(window, edit.toLatin1());
+        line->setEnabled(true);
+        Type(line, typed);
+        QCOMPARE(line->text(), kept);
+    }
+
+    void guardShowsErrorAndGoesOn() {
+        QWidget host;
+        auto* button = new QPushButton(QStringLiteral("出错"), &host);
+        button->resize(80, 24);
+        int calls = 0;
+        QObject::connect(button, &QPushButton::clicked, [&calls] {
+            ++calls;
+            throw velmora::ConversionError("'1980-2-30' is not a valid date");
+        });
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);  // the program went on: the button still works
+        QCOMPARE(calls, 2);
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0].text, QStringLiteral("'1980-2-30' is not a valid date"));
+        QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    }
+
+    void showMsgBox() {
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        velmora::ui::ShowMsg(QStringLiteral("姓不能为空!"));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, QStringLiteral("提示"));
+        QCOMPARE(seen[0].text, QStringLiteral("姓不能为空!"));
+        QCOMPARE(seen[0].icon, QMessageBox::Information);
+        QCOMPARE(seen[0].buttons, 1);
+    }
+
+    void openingDayButtonWritesTheMemo() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        velmora::calendar::OpeningDayPage& page = *window.openingDayPage_;
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+
+        page.Rows[0].Use->setChecked(false);
+        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].text, QStringLiteral("请至少勾选一个出生日期!"));
+        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+
+        page.Rows[0].Use->setChecked(true);
+        page.Rows[0].Day->setCurrentText(QStringLiteral("31"));
+        page.Rows[0].Month->setCurrentText(QStringLiteral("2"));
+        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);  // 1980-2-31: the guard's box
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1].icon, QMessageBox::Critical);
+        QVERIFY(page.reportMemo_->toPlainText().isEmpty());
+
+        page.Rows[0].Month->setCurrentText(QStringLiteral("1"));
+        QTest::mouseClick(page.analyseButton_, Qt::LeftButton);
+        QCOMPARE(seen.size(), 2);
+        QVERIFY(page.reportMemo_->toPlainText().startsWith(QStringLiteral("开张吉日推算\n")));
+    }
+
+    void toolWindowsOpenFreshEachTime() {
+        velmora::tools::ToolsPage page(nullptr);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QList<QPointer<QDialog>> made;
+        page.SetWindowFactory(0, [&made](QWidget* parent) {
+            auto* window = new QDialog(parent);
+            made.append(window);
+            return window;
+        });
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
+        QTest::mouseClick(page.Buttons[0], Qt::LeftButton);
+        QCOMPARE(made.size(), 2);
+        QVERIFY(made[0].isNull());  // the first window is gone before the second opens
+        QVERIFY(!made[1].isNull());
+        QTest::mouseClick(page.Buttons[1], Qt::LeftButton);  // no window behind it yet: nothing
+        QCOMPARE(made.size(), 2);
+    }
+
+    // Last: the close button ends the application's event loop.
+    void closeButtonClosesQueriesAndWindow() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& almanac = window.Queries().almanacDays;
+        almanac.SetSql("select 1");
+        almanac.Open();
+        QVERIFY(almanac.IsOpen());
+        QTest::mouseClick(Find<QToolButton>(window, "closeButton"), Qt::LeftButton);
+        QVERIFY(!almanac.IsOpen());
+        QVERIFY(!window.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    velmora::ui::GuardedApplication app(argc, argv);
+    velmora::ui::ApplyProgramLook(app);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
