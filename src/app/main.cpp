@@ -4,9 +4,10 @@
 #include "ui/handler_guard.h"
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     velmora::app::MainWindow window;
     window.show();
+    velmora::app::ShowUnreadableDataFiles();
     return app.exec();
 }

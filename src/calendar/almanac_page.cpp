@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/handler_guard.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
 #include "ui/widget_factory.h"
@@ -101,7 +102,8 @@ AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     for (const char* line : kGlossary) glossary << QString::fromUtf8(line);
     glossaryMemo_->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*entryMemo_); });
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*entryMemo_); }));
 }
 
 void AlmanacPage::ShowChosenDay() { showButton_->click(); }

@@ -11,6 +11,7 @@
 #include "naming/name_analysis.h"
 #include "naming/name_notes.h"
 #include "store/connection.h"
+#include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
@@ -69,10 +70,13 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
 
     PrepareSaveDialog(saveDialog_);
 
-    connect(analyseButton_, &QPushButton::clicked, this, &NameDetailWindow::onAnalyseClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName()); });
+    connect(analyseButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onAnalyseClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
+    connect(saveButton_, &QPushButton::clicked, this, ui::Guarded([this] {
+                SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
+            }));
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -85,7 +89,7 @@ void NameDetailWindow::showEvent(QShowEvent* event) {
     if (!Trim(owner_->surnameEdit_->text().toStdString()).empty() &&
         !Trim(owner_->givenNameEdit_->text().toStdString()).empty() &&
         !Trim(mainBodyEdit_->text().toStdString()).empty())
-        onAnalyseClicked();
+        ui::RunGuarded([this] { onAnalyseClicked(); });  // showing is an event, not a call
     owner_->surnameEdit_->setFocus();
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/errors.h"
 #include "base/text.h"
+#include "store/connection.h"
 
 namespace velmora::store {
 namespace {
@@ -140,6 +141,7 @@ void Query::EnsureConnection() {
         ReleaseConnection();
         throw DatabaseError("Cannot open database '" + connection_ + "': " + message);
     }
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);  // a lock held elsewhere is waited for briefly
 }
 
 void Query::ReleaseConnection() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "ui/handler_guard.h"
 #include "ui/jpeg_loader.h"
 
 namespace velmora::tools {
@@ -31,7 +32,7 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
         button->setProperty("clickArea", true);
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(kToolLefts[tool], kToolTop, kToolSize, kToolSize);
-        connect(button, &QToolButton::clicked, this, [this, tool] { OpenTool(tool); });
+        connect(button, &QToolButton::clicked, this, ui::Guarded([this, tool] { OpenTool(tool); }));
         Buttons[tool] = button;
     }
 }

@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
+#include "base/errors.h"
 #include "store/connection.h"
+#include "store/query.h"
 
 namespace velmora::store {
 namespace {
@@ -87,6 +90,34 @@ TEST(DataCheck, LockedFileIsNamedAfterTheBusyWait) {
               std::string::npos)
         << *message;
     EXPECT_NE(message->find("locked"), std::string::npos) << *message;
+}
+
+// A query meeting a lock that is released within the busy time-out waits and
+// reads; one held past it fails with a database error.
+TEST(BusyTimeout, QueriesWaitBrieflyForALockHeldElsewhere) {
+    DataFolderCopy copy;
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(copy.File(DataFile::Dream).c_str(), &writer), SQLITE_OK);
+    auto lock = [writer] {
+        ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    };
+    auto read = [] {
+        Query query(BuildConnectionString(DataFile::Dream), Query::kDefaultTimeout);
+        query.SetSql("SELECT count(*) FROM sqlite_master");
+        query.Open();
+        return query.FieldAt(0).AsInteger();
+    };
+    lock();
+    std::thread release([writer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kBusyTimeoutMs / 4));
+        sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    });
+    EXPECT_GT(read(), 0);
+    release.join();
+    lock();
+    EXPECT_THROW(read(), DatabaseError);
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
 }
 
 }  // namespace
