@@ -4,11 +4,12 @@
 #include "ui/handler_guard.h"
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     // Ties the window to the installed menu entry and its icon.
     app.setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     velmora::app::MainWindow window;
     window.show();
+    velmora::app::ShowUnreadableDataFiles();
     return app.exec();
 }

@@ -21,10 +21,12 @@
 #include "calendar/opening_day_page.h"
 #include "naming/analysis_page.h"
 #include "naming/naming_page.h"
+#include "store/data_check.h"
 #include "tools/dream_page.h"
 #include "tools/nickname_window.h"
 #include "tools/number_test_window.h"
 #include "tools/tools_page.h"
+#include "ui/handler_guard.h"
 #include "ui/jpeg_loader.h"
 #include "ui/report_output.h"
 
@@ -143,8 +145,9 @@ void MainWindow::BuildFrame() {
                                  QStringLiteral("关闭"));
     minimizeButton_->setProperty("windowButton", true);
     closeButton_->setProperty("windowButton", true);
-    connect(minimizeButton_, &QToolButton::clicked, this, &MainWindow::onMinimizeClicked);
-    connect(closeButton_, &QToolButton::clicked, this, &MainWindow::onCloseClicked);
+    connect(minimizeButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { onMinimizeClicked(); }));
+    connect(closeButton_, &QToolButton::clicked, this, ui::Guarded([this] { onCloseClicked(); }));
 
     QToolButton** toolbar[] = {&namingPageButton_,     &analysisPageButton_, &baziPageButton_,
                                &openingDayPageButton_, &almanacPageButton_,  &dreamPageButton_,
@@ -195,21 +198,26 @@ void MainWindow::BuildPages() {
 
     WireToolWindows();
 
-    connect(namingPageButton_, &QToolButton::clicked, this, [this] { ShowPage(namingPage_); });
-    connect(analysisPageButton_, &QToolButton::clicked, this, [this] { ShowPage(analysisPage_); });
-    connect(baziPageButton_, &QToolButton::clicked, this, [this] { ShowPage(baziPage_); });
+    connect(namingPageButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { ShowPage(namingPage_); }));
+    connect(analysisPageButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { ShowPage(analysisPage_); }));
+    connect(baziPageButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { ShowPage(baziPage_); }));
     connect(openingDayPageButton_, &QToolButton::clicked, this,
-            [this] { ShowPage(openingDayPage_); });
-    connect(almanacPageButton_, &QToolButton::clicked, this, [this] {
-        ShowPage(almanacPage_);
-        almanacPage_->ShowChosenDay();  // the entry of the date in the boxes, at once
-    });
-    connect(dreamPageButton_, &QToolButton::clicked, this, [this] { ShowPage(dreamPage_); });
-    connect(toolsPageButton_, &QToolButton::clicked, this, [this] { ShowPage(toolsPage_); });
+            ui::Guarded([this] { ShowPage(openingDayPage_); }));
+    connect(almanacPageButton_, &QToolButton::clicked, this, ui::Guarded([this] {
+                ShowPage(almanacPage_);
+                almanacPage_->ShowChosenDay();  // the entry of the date in the boxes, at once
+            }));
+    connect(dreamPageButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { ShowPage(dreamPage_); }));
+    connect(toolsPageButton_, &QToolButton::clicked, this,
+            ui::Guarded([this] { ShowPage(toolsPage_); }));
     connect(analysisPage_, &naming::AnalysisPage::ReturnToNaming, this,
-            [this] { ShowPage(namingPage_); });
+            ui::Guarded([this] { ShowPage(namingPage_); }));
     connect(openingDayPage_, &calendar::OpeningDayPage::ReturnToNaming, this,
-            [this] { ShowPage(namingPage_); });
+            ui::Guarded([this] { ShowPage(namingPage_); }));
 }
 
 // The side windows behind the tools page's icons; every opening builds a fresh one.
@@ -237,6 +245,12 @@ void MainWindow::StartUp() {
     const QDate today = QDate::currentDate();
     almanacPage_->SetDateBoxes(today.year(), today.month(), today.day());
     ShowPage(namingPage_);
+}
+
+bool ShowUnreadableDataFiles() {
+    const std::optional<std::string> problem = store::CheckDataFiles();
+    if (problem) ui::ShowErrorText(QString::fromStdString(*problem));
+    return problem.has_value();
 }
 
 void MainWindow::OnFirstShow() { namingPage_->WriteGridHeader(); }

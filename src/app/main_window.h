@@ -33,6 +33,10 @@ class ToolsPage;
 
 namespace velmora::app {
 
+// At start-up: when a database file is missing or unreadable, one box names
+// each such file and the command that rebuilds them. True when it was shown.
+bool ShowUnreadableDataFiles();
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "base/errors.h"
+#include "base/text.h"
 
 namespace velmora {
 namespace {
@@ -80,15 +81,15 @@ bool IsValidDate(int year, int month, int day) {
     return ymd.ok();
 }
 
-DateValue ParseDate(std::string_view text) {
+DateValue ParseDate(std::string_view text, std::string_view field) {
     size_t pos = 0;
     int y = 0, m = 0, d = 0;
     if (!ReadDate(text, pos, y, m, d) || pos != text.size())
-        throw ConversionError("'" + std::string(text) + "' is not a valid date");
+        throw ConversionError(FieldText(field, text) + "不是有效的日期");
     return DaySerial(y, m, d);
 }
 
-DateValue ParseDateTime(std::string_view text) {
+DateValue ParseDateTime(std::string_view text, std::string_view field) {
     size_t pos = 0;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
     bool ok = ReadDate(text, pos, y, mo, d) && Expect(text, pos, ' ') &&
@@ -96,7 +97,7 @@ DateValue ParseDateTime(std::string_view text) {
               ReadNumber(text, pos, 1, 2, mi);
     if (ok && pos < text.size()) ok = Expect(text, pos, ':') && ReadNumber(text, pos, 1, 2, s);
     ok = ok && pos == text.size() && h <= 23 && mi <= 59 && s <= 59;
-    if (!ok) throw ConversionError("'" + std::string(text) + "' is not a valid date and time");
+    if (!ok) throw ConversionError(FieldText(field, text) + "不是有效的日期和时间");
     return MakeDateValue(y, mo, d, h, mi, s);
 }
 

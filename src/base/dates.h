@@ -34,19 +34,20 @@ CivilDate CivilFromDate(DateValue date);
 CivilTime TimeFromDate(DateValue date);
 
 // A date value from its civil parts.
-DateValue MakeDateValue(int year, int month, int day, int hour = 0, int minute = 0,
-                        int second = 0, int millisecond = 0);
+DateValue MakeDateValue(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+                        int millisecond = 0);
 
 // True when year-month-day names a real day (years 1 to 9999).
 bool IsValidDate(int year, int month, int day);
 
 // "yyyy-M-d": 4-digit year, 1- or 2-digit month and day. Raises
-// ConversionError "'<text>' is not a valid date" otherwise.
-DateValue ParseDate(std::string_view text);
+// ConversionError "<field>“<text>”不是有效的日期" otherwise; `field` names the
+// input the text came from ("出生日期"), texts from the databases have none.
+DateValue ParseDate(std::string_view text, std::string_view field = {});
 
 // "yyyy-M-d H:m[:s]": the date as above, then hour 0-23, minute and second 0-59
-// (1 or 2 digits). Raises ConversionError "'<text>' is not a valid date and time".
-DateValue ParseDateTime(std::string_view text);
+// (1 or 2 digits). Raises ConversionError "<field>“<text>”不是有效的日期和时间".
+DateValue ParseDateTime(std::string_view text, std::string_view field = {});
 
 // "yyyy-MM-dd" of the integral part.
 std::string FormatDate(DateValue date);

@@ -7,6 +7,7 @@
 
 #include "base/dates.h"
 #include "bazi/bazi_report.h"
+#include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
@@ -42,10 +43,12 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
                                  QPageSize::Letter, this);
     reportMemo_->setGeometry(0, 88, 788, 364);
 
-    connect(analyseButton_, &QPushButton::clicked, this, &BaziPage::onAnalyseClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
+    connect(analyseButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onAnalyseClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
     connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, context_); });
+            ui::Guarded([this] { SaveReportMemo(*reportMemo_, context_); }));
 }
 
 calendar::BirthInput BaziPage::owner() const { return owner_->ReadBirthInput(); }

@@ -106,12 +106,6 @@ OwnerValues ComputeOwnerValues(const BirthInput& input, int nowYear) {
     v.Name = Trim(input.Surname) + Trim(input.GivenName);
     v.Solar = calendar::ResolveSolarBirthDate(input);
     v.Birth = v.Solar.Date;
-    // A lunar date the calendar cannot convert (a day the month lacks, a year
-    // outside the table) comes back as 0001-01-01; reporting on that day
-    // would print an age of two thousand years, so the run stops here.
-    if (input.DateKind != 0 && v.Birth == calendar::InvalidSolarDate())
-        throw ConversionError("农历" + Trim(input.YearText) + "年" + Trim(input.MonthText) + "月" +
-                              Trim(input.DayText) + "日不是可换算的农历日期");
     v.Lunar = calendar::SolarToLunar(v.Birth);
     const std::string cycle = Trim(calendar::CycleYearName(v.Lunar.Year - 1864));
     v.LunarText = cycle + calendar::LunarMonthName(v.Lunar.Month, v.Lunar.IsLeap != 0) +
@@ -135,6 +129,7 @@ std::optional<InputProblem> ValidateBaziInput(const BirthInput& input) {
     if (Trim(input.MonthText).empty()) return InputProblem{"请选择出生月!"};
     if (Trim(input.DayText).empty()) return InputProblem{"请选择出生日!"};
     if (Trim(input.HourText).empty()) return InputProblem{"请选择出生小时!"};
+    if (auto message = calendar::CheckBirthNumbers(input)) return InputProblem{*message};
     return std::nullopt;
 }
 
@@ -157,7 +152,7 @@ std::vector<std::string> BaziReportLines(const BirthInput& input, int nowYear) {
         static_cast<int>(ToInteger(owner.Solar.YearText)),
         static_cast<int>(ToInteger(owner.Solar.MonthText)),
         static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
-        static_cast<int>(ToInteger(Trim(input.MinuteText))), Trim(input.SexText));
+        static_cast<int>(ToInteger(Trim(input.MinuteText), "出生分钟")), Trim(input.SexText));
     const int A = p.StartAge;
     const auto tables = StemBranchTables::Current();
     const StemBranchTables& tg = *tables;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "base/text.h"
 #include "bazi/lookups.h"
 #include "calendar/lunar_calendar.h"
 #include "store/connection.h"
@@ -274,10 +275,14 @@ FourPillars ComputeAt(int year, int month, int day, int hour, DateValue moment,
     p.DayStemCode = c % 10;
     p.DayBranchCode = c % 12;
 
-    // 23:00 and 0:00 are both the 子 hour of the birth day.
+    // The hour stems run on from day to day, one 子 hour after the other, and
+    // the 子 hour that begins at 23:00 is the first hour of the coming day's
+    // round: it takes the stem of the next day's 子 hour (夜子时). The day
+    // itself turns at midnight, so the day pillar stays the birth day's.
     p.HourBranchCode = ((hour + 3) / 2) % 12;
-    p.HourStemCode = p.HourBranchCode != 0 ? Mod(2 * p.DayStemCode + p.HourBranchCode + 8, 10)
-                                           : Mod(2 * p.DayStemCode, 10);
+    const int hourRoundStem = hour == 23 ? p.DayStemCode + 1 : p.DayStemCode;
+    p.HourStemCode = p.HourBranchCode != 0 ? Mod(2 * hourRoundStem + p.HourBranchCode + 8, 10)
+                                           : Mod(2 * hourRoundStem, 10);
 
     p.TaiYuan = Pillar(p.MonthStemCode + 1, p.MonthBranchCode + 3);
 
@@ -322,9 +327,11 @@ FourPillars ComputeFourPillars(int year, int month, int day, int hour, int minut
     // The same check as a typed date and time, with the same message.
     if (year < 1000 || year > 9999 || !IsValidDate(year, month, day) || hour < 0 || hour > 23 ||
         minute < 0 || minute > 59)
-        throw ConversionError("'" + std::to_string(year) + "-" + std::to_string(month) + "-" +
-                              std::to_string(day) + " " + std::to_string(hour) + ":" +
-                              std::to_string(minute) + ":00' is not a valid date and time");
+        throw ConversionError(
+            FieldText("出生时间", std::to_string(year) + "-" + std::to_string(month) + "-" +
+                                      std::to_string(day) + " " + std::to_string(hour) + ":" +
+                                      std::to_string(minute) + ":00") +
+            "不是有效的日期和时间");
     return ComputeAt(year, month, day, hour, MakeDateValue(year, month, day, hour, minute),
                      sexText);
 }

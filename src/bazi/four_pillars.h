@@ -7,7 +7,8 @@
 // back to the usual fixed start days. The start age counts the days to the
 // 节 that bounds the pillar month in the luck direction (at least one day),
 // again from `JQ` where it has the row, else from the solar-term formula. The
-// 子 hour from 23:00 keeps the birth day's day pillar.
+// 子 hour from 23:00 keeps the birth day's day pillar but takes the next
+// day's 子-hour stem.
 
 #include <array>
 #include <cstdint>

@@ -11,6 +11,7 @@
 #include "base/errors.h"
 #include "base/text.h"
 #include "calendar/almanac.h"
+#include "ui/handler_guard.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
 #include "ui/widget_factory.h"
@@ -110,8 +111,9 @@ AlmanacPage::AlmanacPage(PageContext& context, QWidget* parent)
     for (const char* line : kGlossary) glossary << QString::fromUtf8(line);
     glossaryMemo_->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    connect(showButton_, &QPushButton::clicked, this, &AlmanacPage::onShowClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*entryMemo_); });
+    connect(showButton_, &QPushButton::clicked, this, ui::Guarded([this] { onShowClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*entryMemo_); }));
 }
 
 void AlmanacPage::ShowChosenDay() { onShowClicked(); }

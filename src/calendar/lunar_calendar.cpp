@@ -69,11 +69,26 @@ long long FloorDiv(long long a, long long b) {
     return q;
 }
 
-int ToInt32(const std::string& text) {
-    const long long value = ToInteger(text);
+int ToInt32(const std::string& text, std::string_view field) {
+    const long long value = ToInteger(text, field);
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw ConversionError("'" + text + "' is not a valid integer value");
+        throw ConversionError(FieldText(field, text) + "不是有效的整数");
     return static_cast<int>(value);
+}
+
+// The names of the owner panel's boxes in the messages.
+constexpr std::string_view kYearField = "出生年";
+constexpr std::string_view kMonthField = "出生月";
+constexpr std::string_view kDayField = "出生日";
+constexpr std::string_view kHourField = "出生小时";
+constexpr std::string_view kMinuteField = "出生分钟";
+
+std::optional<std::string> CheckRange(std::string_view field, const std::string& text, int low,
+                                      int high) {
+    const std::optional<long long> value = ParseInteger(text);
+    if (!value || (*value >= low && *value <= high)) return std::nullopt;
+    return FieldText(field, Trim(text)) + "超出范围，须在" + std::to_string(low) + "至" +
+           std::to_string(high) + "之间!";
 }
 
 }  // namespace
@@ -110,7 +125,8 @@ LunarDate SolarToLunar(DateValue date) {
 }
 
 bool IsValidLunarDate(const LunarDate& d) {
-    if (d.Year < 1901 || d.Year > 2099 || d.Month > 12 || d.Day > 30) return false;
+    if (d.Year < 1901 || d.Year > 2099 || d.Month < 1 || d.Month > 12 || d.Day < 1 || d.Day > 30)
+        return false;
     if (d.IsLeap) return d.Month == LeapOf(d.Year) && d.Day <= LeapDaysOf(d.Year);
     return d.Day <= MonthDaysOf(d.Year, d.Month);
 }
@@ -118,6 +134,13 @@ bool IsValidLunarDate(const LunarDate& d) {
 DateValue InvalidSolarDate() {
     static const DateValue value = DaySerial(1, 1, 1);
     return value;
+}
+
+DateValue LunarToSolarChecked(const LunarDate& d) {
+    if (IsValidLunarDate(d)) return LunarToSolar(d);
+    throw ConversionError("农历日期“" + std::to_string(d.Year) + "年" + (d.IsLeap ? "闰" : "") +
+                          std::to_string(d.Month) + "月" + std::to_string(d.Day) +
+                          "日”不存在（农历年须在1901至2099之间）");
 }
 
 DateValue LunarToSolar(const LunarDate& d) {
@@ -194,30 +217,52 @@ std::string LunarText(const LunarDate& date) {
 }
 
 int HourNumber(const BirthInput& input) {
-    return ToInt32(Trim(gbk::ByteSlice(input.HourText, 4, 2)));
+    const std::string typed = Trim(input.HourText);
+    if (ParseInteger(typed)) return ToInt32(typed, kHourField);
+    const std::optional<long long> hour = ParseInteger(gbk::ByteSlice(input.HourText, 4, 2));
+    if (!hour) throw ConversionError(FieldText(kHourField, typed) + "不是有效的小时");
+    return static_cast<int>(*hour);
 }
 
 std::string HourBranchLabel(const BirthInput& input) {
     return gbk::ByteSlice(input.HourText, 1, 2);
 }
 
-SolarBirthDate ResolveSolarBirthDate(const BirthInput& input) {
+SolarBirthDate ResolveSolarBirthDate(const BirthInput& input, std::string_view dateField) {
     SolarBirthDate result{"", Trim(input.YearText), Trim(input.MonthText), Trim(input.DayText)};
     if (input.DateKind == 0) {
         result.DateText = result.YearText + "-" + result.MonthText + "-" + result.DayText;
-        result.Date = ParseDate(result.DateText);
+        result.Date = ParseDate(result.DateText, dateField);
         return result;
     }
     LunarDate lunar;
-    lunar.Year = ToInt32(result.YearText);
-    lunar.Month = ToInt32(result.MonthText);
-    lunar.Day = ToInt32(result.DayText);
-    result.Date = std::floor(LunarToSolar(lunar));
+    lunar.Year = ToInt32(result.YearText, kYearField);
+    lunar.Month = ToInt32(result.MonthText, kMonthField);
+    lunar.Day = ToInt32(result.DayText, kDayField);
+    result.Date = std::floor(LunarToSolarChecked(lunar));
     result.DateText = FormatDate(result.Date);
     result.YearText = result.DateText.substr(0, 4);
     result.MonthText = result.DateText.substr(5, 2);
     result.DayText = result.DateText.substr(8, 2);
     return result;
+}
+
+std::optional<std::string> CheckBirthYear(int year) {
+    return CheckRange(kYearField, std::to_string(year), kFirstBirthYear, kLastBirthYear);
+}
+
+std::optional<std::string> CheckBirthNumbers(const BirthInput& input) {
+    const std::string hour = Trim(input.HourText);
+    const bool typedHour = ParseInteger(hour).has_value();
+    for (auto problem : {
+             CheckRange(kYearField, input.YearText, kFirstBirthYear, kLastBirthYear),
+             CheckRange(kMonthField, input.MonthText, 1, 12),
+             CheckRange(kDayField, input.DayText, 1, input.DateKind == 0 ? 31 : 30),
+             CheckRange(kHourField, typedHour ? hour : gbk::ByteSlice(input.HourText, 4, 2), 0, 23),
+             CheckRange(kMinuteField, input.MinuteText, 0, 59),
+         })
+        if (problem) return problem;
+    return std::nullopt;
 }
 
 }  // namespace velmora::calendar

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -82,8 +83,8 @@ int LunarMonthDays(int year, int month);
 // The lunar date of a whole day; the empty LunarDate outside 1900-01-31..2100-12-31.
 LunarDate SolarToLunar(DateValue date);
 
-// Lunar years 1901..2099, month <= 12, day within its month. Month and day
-// have no lower bound (month 0 reads as month 1, day 0 is the day before day 1).
+// Lunar years 1901..2099, month 1..12, day 1 to the month's length; a leap
+// month only where the year has one.
 bool IsValidLunarDate(const LunarDate& date);
 
 // The solar whole day of a lunar date; 0001-01-01 when the date is not valid.
@@ -91,6 +92,10 @@ DateValue LunarToSolar(const LunarDate& date);
 
 // Serial of 0001-01-01, what LunarToSolar gives for an invalid lunar date.
 DateValue InvalidSolarDate();
+
+// LunarToSolar for a typed lunar date: raises ConversionError
+// "农历日期“2021年1月30日”不存在…" when it has no solar day.
+DateValue LunarToSolarChecked(const LunarDate& date);
 
 // Moment of solar term `term` (0 = 小寒 .. 23 = 冬至) of a Gregorian year by
 // the closed mean-year formula; accurate to the day at best.
@@ -122,8 +127,9 @@ struct BirthInput {
     std::string MinuteText;
 };
 
-// The hour read from HourText's bytes 4 and 5 (GBK), trimmed. Raises
-// ConversionError when that piece is no whole number.
+// The hour of HourText: a typed whole number as it is, otherwise the combo
+// item's bytes 4 and 5 (GBK), trimmed ("巳 10" gives 10). Raises
+// ConversionError "出生小时“<text>”…" when neither is a whole number.
 int HourNumber(const BirthInput& input);
 // HourText's bytes 1 and 2: the hour's branch character.
 std::string HourBranchLabel(const BirthInput& input);
@@ -137,9 +143,28 @@ struct SolarBirthDate {
 };
 
 // The solar birth date of an owner panel: a Gregorian input as typed, a lunar
-// input (regular month, never leap) converted by LunarToSolar. Raises
-// ConversionError for a Gregorian text that is no real date (the message
-// quotes DateText) and for lunar texts that are no whole numbers.
-SolarBirthDate ResolveSolarBirthDate(const BirthInput& input);
+// input (regular month, never leap) converted by LunarToSolarChecked. Raises
+// ConversionError, naming the field and its text, for a Gregorian text that is
+// no real date (`dateField` names it) and for lunar texts that are no whole
+// numbers or no day of the lunar calendar.
+SolarBirthDate ResolveSolarBirthDate(const BirthInput& input,
+                                     std::string_view dateField = "出生日期");
+
+// The birth years the pillars and reports are computed for, in either
+// calendar: the lunar table, the solar-term table and every year the reports
+// look ahead all cover them.
+inline constexpr int kFirstBirthYear = 1901;
+inline constexpr int kLastBirthYear = 2099;
+
+// "出生年“1899”超出范围，须在1901至2099之间!" for a year outside the range.
+std::optional<std::string> CheckBirthYear(int year);
+
+// The first birth number of the panel outside its range, in the order of the
+// panel (year, month, day, hour, minute): the message names the field, the
+// text and the range. Month is 1..12, day 1..31 (lunar 1..30), hour 0..23,
+// minute 0..59. A text that is no whole number passes here: converting it
+// raises the conversion error that names it. Empty texts are the callers'
+// own checks.
+std::optional<std::string> CheckBirthNumbers(const BirthInput& input);
 
 }  // namespace velmora::calendar

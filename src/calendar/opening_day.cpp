@@ -70,10 +70,12 @@ struct PersonBranches {
 };
 
 PersonBranches PillarsOf(const OpeningDayPerson& person) {
-    const calendar::SolarBirthDate solar = calendar::ResolveSolarBirthDate(person.Birth);
+    const calendar::SolarBirthDate solar =
+        calendar::ResolveSolarBirthDate(person.Birth, person.Role + "的出生日期");
     const CivilDate birth = CivilFromDate(solar.Date);
     const int hour = calendar::HourNumber(person.Birth);
-    const int minute = static_cast<int>(ToInteger(Trim(person.Birth.MinuteText)));
+    const int minute =
+        static_cast<int>(ToInteger(Trim(person.Birth.MinuteText), person.Role + "的出生分钟"));
     const bazi::FourPillars pillars =
         bazi::ComputeFourPillars(birth.year, birth.month, birth.day, hour, minute, "男");
     return {person.Role, pillars.PillarsText(), BranchIndex(pillars.YearBranchCode),
@@ -98,6 +100,7 @@ std::string CheckOpeningDayInput(const OpeningDayInput& input) {
         if (Trim(birth.DayText).empty()) return "请选择" + person.Role + "的出生日!";
         if (Trim(birth.HourText).empty()) return "请选择" + person.Role + "的出生小时!";
         if (Trim(birth.MinuteText).empty()) return "请选择" + person.Role + "的出生分钟!";
+        if (auto message = calendar::CheckBirthNumbers(birth)) return person.Role + "的" + *message;
     }
     return {};
 }

@@ -9,6 +9,7 @@
 
 #include "base/dates.h"
 #include "calendar/opening_day.h"
+#include "ui/handler_guard.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
 #include "ui/widget_factory.h"
@@ -89,10 +90,12 @@ OpeningDayPage::OpeningDayPage(PageContext& context, QWidget* parent)
                                  QPageSize::A4, this);
     reportMemo_->setGeometry(0, 146, 788, 306);
 
-    connect(analyseButton_, &QPushButton::clicked, this, &OpeningDayPage::onAnalyseClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
+    connect(analyseButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onAnalyseClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
     connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, context_); });
+            ui::Guarded([this] { SaveReportMemo(*reportMemo_, context_); }));
     connect(backButton_, &QPushButton::clicked, this, &OpeningDayPage::ReturnToNaming);
 }
 

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "base/text.h"
 #include "cli/commands.h"
 
 namespace velmora::cli {
@@ -18,6 +19,7 @@ size_t ForEachLine(std::istream& in, const std::function<void(const std::string&
     std::string text;
     while (std::getline(in, text)) {
         if (!text.empty() && text.back() == '\r') text.pop_back();
+        RequireUtf8(text, "第" + std::to_string(count + 1) + "行输入");
         line(text);
         ++count;
     }

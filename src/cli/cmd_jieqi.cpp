@@ -16,7 +16,7 @@ int RunJieqi(const Args& args, std::ostream& out, std::ostream& err) {
         err << "usage: velmora-cli jieqi YEAR\n";
         return 2;
     }
-    const long long year = ToInteger(args[0]);
+    const long long year = ToInteger(args[0], "年份");
     store::Query query(store::BuildConnectionString(store::DataFile::Tgcode),
                        store::Query::kDefaultTimeout);
     query.SetSql("SELECT JQ, SJ FROM JQ WHERE YearA = ? ORDER BY SJ");

@@ -16,7 +16,7 @@ int RunLunar(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     for (const std::string& text : dates) {
-        const DateValue date = ParseDate(text);
+        const DateValue date = ParseDate(text, "日期");
         const calendar::LunarDate lunar = calendar::SolarToLunar(date);
         out << text << '\t' << lunar.Year << '\t' << lunar.Month << '\t' << lunar.Day << '\t'
             << int{lunar.IsLeap} << '\t';

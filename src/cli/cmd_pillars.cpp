@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "bazi/bazi_report.h"
 #include "bazi/four_pillars.h"
+#include "calendar/lunar_calendar.h"
 #include "cli/commands.h"
 
 namespace velmora::cli {
@@ -29,7 +30,12 @@ int RunPillars(const Args& args, std::ostream& out, std::ostream& err) {
             err << "velmora-cli pillars: '" << birth << "': the sex must be 男 or 女\n";
             return false;
         }
-        const bazi::FourPillars p = bazi::ComputeFourPillars(ParseDateTime(moment_text), sex);
+        const DateValue moment = ParseDateTime(moment_text, "出生时间");
+        if (const auto message = calendar::CheckBirthYear(CivilFromDate(moment).year)) {
+            err << *message << '\n';
+            return false;
+        }
+        const bazi::FourPillars p = bazi::ComputeFourPillars(moment, sex);
         out << birth << '\t' << p.PillarsText() << '\t' << p.TaiYuan.Text() << '\t' << p.StartAge
             << '\t' << (p.Backward ? 'B' : 'F') << '\t' << bazi::LuckPillarsText(p) << '\t'
             << p.Hidden(0) << ' ' << p.Hidden(1) << ' ' << p.Hidden(2) << ' ' << p.Hidden(3)

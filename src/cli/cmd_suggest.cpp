@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "base/text.h"
 #include "cli/birth_options.h"
@@ -21,8 +23,8 @@ constexpr const char* kUsage =
     "         [--prefix TEXT] [--suffix TEXT] [--pages N]\n";
 
 // A whole number of the option within [low, high], or nullopt after a message.
-std::optional<int> NumberOption(const std::string& name, const std::string& text, int low,
-                                int high, std::ostream& err) {
+std::optional<int> NumberOption(const std::string& name, const std::string& text, int low, int high,
+                                std::ostream& err) {
     const auto number = ParseInteger(Trim(text));
     if (!number || *number < low || *number > high) {
         err << "velmora-cli suggest: --" << name << " '" << text << "' is out of range\n";
@@ -37,6 +39,7 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     naming::SearchInput input;
     // --fixed may come several times; the other options once each.
     Args rest;
+    std::vector<std::pair<int, std::string>> fixed;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] != "--fixed" || i + 1 >= args.size()) {
             rest.push_back(args[i]);
@@ -45,11 +48,12 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
         const std::string& value = args[++i];
         const size_t eq = value.find('=');
         const auto pos = ParseInteger(value.substr(0, eq == std::string::npos ? 0 : eq));
-        if (!pos || *pos < 1 || *pos > 4) {
-            err << "velmora-cli suggest: --fixed takes POS=CHAR with POS 1..4\n";
+        const std::string character = eq == std::string::npos ? "" : value.substr(eq + 1);
+        if (!pos || *pos < 1 || *pos > 4 || SplitChars(character).size() != 1) {
+            err << "velmora-cli suggest: --fixed takes POS=CHAR, one character at POS 1..4\n";
             return 2;
         }
-        input.FixedChars[*pos - 1] = value.substr(eq + 1);
+        fixed.emplace_back(static_cast<int>(*pos), character);
     }
     auto options = ParseOptions(
         rest, {VELMORA_BIRTH_OPTIONS, "--prefix", "--suffix", "--length", "--pages"}, err);
@@ -70,6 +74,14 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
                      : std::optional<int>(1);
     if (!length || !pages) return 2;
     input.Length = *length;
+    for (const auto& [pos, character] : fixed) {
+        if (pos > input.Length) {
+            err << "velmora-cli suggest: --fixed " << pos << "=" << character
+                << " lies beyond --length " << input.Length << '\n';
+            return 2;
+        }
+        input.FixedChars[pos - 1] = character;
+    }
 
     naming::SearchState state;
     store::Query strokes(store::BuildConnectionString(store::DataFile::Vudazod),

@@ -18,6 +18,7 @@ using Args = std::vector<std::string>;
 struct Command {
     std::string_view name;
     std::string_view synopsis;  // one line for --help
+    std::string_view usage;     // what COMMAND --help prints
     int (*run)(const Args& args, std::ostream& out, std::ostream& err);
 };
 
@@ -33,7 +34,8 @@ class StreamSink : public ReportSink {
 };
 
 // Reads standard input line by line (without CR or LF) when the single
-// argument is "-", otherwise returns the arguments as they are.
+// argument is "-", otherwise returns the arguments as they are. A line that
+// is no UTF-8 raises ConversionError.
 std::vector<std::string> ArgsOrStdinLines(const Args& args);
 
 // Hands each line of `in` (without CR or LF) to `line` as it is read, so a

@@ -8,6 +8,7 @@
 #include "base/dates.h"
 #include "naming/name_analysis.h"
 #include "naming/name_notes.h"
+#include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
@@ -55,10 +56,12 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
                                  QPageSize::Letter, this);
     reportMemo_->setGeometry(0, 115, 788, 337);
 
-    connect(analyseButton_, &QPushButton::clicked, this, &AnalysisPage::onAnalyseClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
+    connect(analyseButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onAnalyseClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
     connect(saveButton_, &QPushButton::clicked, this,
-            [this] { SaveReportMemo(*reportMemo_, context_); });
+            ui::Guarded([this] { SaveReportMemo(*reportMemo_, context_); }));
     connect(backButton_, &QPushButton::clicked, this, &AnalysisPage::ReturnToNaming);
 }
 

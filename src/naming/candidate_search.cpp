@@ -185,13 +185,13 @@ std::string CheckOwnerInput(const calendar::BirthInput& birth) {
     if (Trim(birth.MonthText).empty()) return "请选择出生月!";
     if (Trim(birth.DayText).empty()) return "请选择出生日!";
     if (Trim(birth.HourText).empty()) return "请选择出生小时!";
-    return {};
+    return calendar::CheckBirthNumbers(birth).value_or("");
 }
 
 std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
     const CivilDate day = CivilFromDate(calendar::ResolveSolarBirthDate(birth).Date);
     const int hour = calendar::HourNumber(birth);
-    const int minute = static_cast<int>(ToInteger(Trim(birth.MinuteText)));
+    const int minute = static_cast<int>(ToInteger(Trim(birth.MinuteText), "出生分钟"));
     const bazi::FourPillars p =
         bazi::ComputeFourPillars(day.year, day.month, day.day, hour, minute, Trim(birth.SexText));
 

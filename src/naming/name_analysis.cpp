@@ -70,6 +70,7 @@ std::optional<InputProblem> ValidateNameAnalysis(const NameAnalysisInput& input)
     if (Trim(o.MonthText).empty()) return InputProblem{"请选择出生月!"};
     if (Trim(o.DayText).empty()) return InputProblem{"请选择出生日!"};
     if (Trim(o.HourText).empty()) return InputProblem{"请选择出生小时!"};
+    if (auto message = calendar::CheckBirthNumbers(o)) return InputProblem{*message};
     return std::nullopt;
 }
 
@@ -121,11 +122,11 @@ std::optional<InputProblem> WriteNameAnalysis(const NameAnalysisInput& input, Re
     sink.AppendLine("属相：" + owner.Zodiac);
     sink.AppendLine("星座：" + owner.Star);
 
-    const bazi::FourPillars p =
-        bazi::ComputeFourPillars(static_cast<int>(ToInteger(owner.Solar.YearText)),
-                                 static_cast<int>(ToInteger(owner.Solar.MonthText)),
-                                 static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
-                                 static_cast<int>(ToInteger(Trim(o.MinuteText))), Trim(o.SexText));
+    const bazi::FourPillars p = bazi::ComputeFourPillars(
+        static_cast<int>(ToInteger(owner.Solar.YearText)),
+        static_cast<int>(ToInteger(owner.Solar.MonthText)),
+        static_cast<int>(ToInteger(owner.Solar.DayText)), owner.Hour,
+        static_cast<int>(ToInteger(Trim(o.MinuteText), "出生分钟")), Trim(o.SexText));
     const bazi::PillarLines lines = bazi::PillarLinesOf(*bazi::StemBranchTables::Current(), p);
     sink.AppendLine(lines.TenGods);
     sink.AppendLine(lines.Pillars);

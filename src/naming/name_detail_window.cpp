@@ -12,6 +12,7 @@
 #include "naming/name_analysis.h"
 #include "naming/name_notes.h"
 #include "store/connection.h"
+#include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
 #include "ui/report_memo.h"
 #include "ui/report_output.h"
@@ -74,12 +75,15 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
 
     PrepareSaveDialog(saveDialog_);
 
-    connect(analyseButton_, &QPushButton::clicked, this, &NameDetailWindow::onAnalyseClicked);
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintReportMemo(*reportMemo_); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] {
-        const QString path = SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
-        if (!path.isEmpty()) statusLine_->setText(SavedText(path));
-    });
+    connect(analyseButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onAnalyseClicked(); }));
+    connect(printButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
+    connect(saveButton_, &QPushButton::clicked, this, ui::Guarded([this] {
+                const QString path =
+                    SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
+                if (!path.isEmpty()) statusLine_->setText(SavedText(path));
+            }));
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -92,7 +96,7 @@ void NameDetailWindow::showEvent(QShowEvent* event) {
     const calendar::BirthInput owner = owner_->ReadBirthInput();
     if (!Trim(owner.Surname).empty() && !Trim(owner.GivenName).empty() &&
         !Trim(mainBodyEdit_->text().toStdString()).empty())
-        onAnalyseClicked();
+        ui::RunGuarded([this] { onAnalyseClicked(); });  // showing is an event, not a call
     owner_->FocusSurname();
 }
 

@@ -14,6 +14,7 @@
 #include "naming/name_notes.h"
 #include "naming/stroke_patterns.h"
 #include "store/connection.h"
+#include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
 #include "ui/report_output.h"
 #include "ui/string_grid.h"
@@ -86,11 +87,12 @@ NamingPage::NamingPage(PageContext& context, QWidget* parent) : QWidget(parent),
     fixedCharEdits_[2]->setEnabled(false);
     fixedCharEdits_[3]->setEnabled(false);
     connect(nameLengthBox_, &QComboBox::currentIndexChanged, this,
-            &NamingPage::onNameLengthChanged);
-    connect(searchButton_, &QPushButton::clicked, this, &NamingPage::onSearchClicked);
-    connect(showMoreButton_, &QPushButton::clicked, this, &NamingPage::onShowMoreClicked);
-    connect(detailButton_, &QPushButton::clicked, this, &NamingPage::onDetailClicked);
-    connect(exportButton_, &QPushButton::clicked, this, &NamingPage::onExportClicked);
+            ui::Guarded([this] { onNameLengthChanged(); }));
+    connect(searchButton_, &QPushButton::clicked, this, ui::Guarded([this] { onSearchClicked(); }));
+    connect(showMoreButton_, &QPushButton::clicked, this,
+            ui::Guarded([this] { onShowMoreClicked(); }));
+    connect(detailButton_, &QPushButton::clicked, this, ui::Guarded([this] { onDetailClicked(); }));
+    connect(exportButton_, &QPushButton::clicked, this, ui::Guarded([this] { onExportClicked(); }));
 }
 
 void NamingPage::StartBackgroundRead() {

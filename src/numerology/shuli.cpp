@@ -31,7 +31,7 @@ ShuliParts SplitShuliText(std::string_view text) {
 }
 
 std::string GetShuliText(std::string_view number_text) {
-    const long long number = ToInteger(number_text);
+    const long long number = ToInteger(number_text, "数字");
     if (number < 0) return std::string(kShuliApology);
     return ShuliText(ShuliTable[ShuliRow(number)]);
 }

@@ -106,6 +106,17 @@ int Dictionary::StrokeCount(std::string_view text) const {
     return total;
 }
 
+std::vector<std::string> Dictionary::CharactersWithoutStrokes(std::string_view text) const {
+    std::vector<std::string> missing;
+    for (const std::string& c : SplitChars(text)) {
+        const Entry* e = Find(c);
+        const bool counted = e && (e->hasBh || (e->badBh && !Trim(badCounts_.at(c)).empty()));
+        if (!counted && std::find(missing.begin(), missing.end(), c) == missing.end())
+            missing.push_back(c);
+    }
+    return missing;
+}
+
 std::string Dictionary::TraditionalForm(std::string_view text) const {
     std::string result;
     for (const std::string& key : CharacterKeys(text))

@@ -42,6 +42,10 @@ class Dictionary {
     std::string TraditionalForm(std::string_view text) const;
     // The trimmed word.wuhang of a character; empty when word lacks it.
     std::string Element(std::string_view character) const;
+    // The characters of the text (each once, in order) that have no stroke
+    // count: no word row, or an empty bh. Every character outside GBK and
+    // every ASCII character is among them, as none has a row.
+    std::vector<std::string> CharactersWithoutStrokes(std::string_view text) const;
 
   private:
     // A piece of texts_.

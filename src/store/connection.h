@@ -22,6 +22,10 @@ std::string_view FileName(DataFile file);
 std::string DataFolder();
 void SetDataFolder(std::string folder);
 
+// How long a connection waits for a lock another process holds on its file
+// before the read fails.
+inline constexpr int kBusyTimeoutMs = 2000;
+
 // The connection a query binds to: the full path of the file in DataFolder().
 std::string BuildConnectionString(DataFile file);
 

@@ -8,6 +8,7 @@
 
 #include "base/errors.h"
 #include "base/text.h"
+#include "store/connection.h"
 
 namespace velmora::store {
 namespace {
@@ -179,6 +180,7 @@ void Query::EnsureConnection() {
         throw DatabaseError(FileText(connection_) + "无法打开：" + Reason(rc, message),
                             connection_);
     }
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);  // a lock held elsewhere is waited for briefly
     // Pages are read through a memory map instead of being copied into a page
     // cache: whole tables read once per process cost a fraction. The files
     // are never changed in place (the builder writes new ones and renames

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include "ui/handler_guard.h"
 #include "ui/jpeg_loader.h"
 #include "ui/report_memo.h"
 #include "ui/widget_factory.h"
@@ -66,20 +67,25 @@ DreamPage::DreamPage(ui::PageContext& context, QWidget* parent)
     // closes the others, so the node under the mouse may have moved away by
     // the time the button comes up.
     connect(titleTree_, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item) {
-        if (QApplication::mouseButtons() & Qt::LeftButton) onTreeClicked(item);
+        if (QApplication::mouseButtons() & Qt::LeftButton)
+            ui::RunGuarded([&] { onTreeClicked(item); });
     });
     // Enter on the chosen node does the same for keyboard users.
     connect(titleTree_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { onTreeClicked(item); });
-    connect(titleTree_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { onCurrentItemChanged(current); });
-    connect(searchEdit_, &QLineEdit::textChanged, this, &DreamPage::onSearchTextChanged);
-    connect(searchEdit_, &QLineEdit::returnPressed, this, &DreamPage::onSearchReturnPressed);
+            [this](QTreeWidgetItem* item) { ui::RunGuarded([&] { onTreeClicked(item); }); });
+    connect(titleTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        ui::RunGuarded([&] { onCurrentItemChanged(current); });
+    });
+    connect(searchEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { ui::RunGuarded([&] { onSearchTextChanged(text); }); });
+    connect(searchEdit_, &QLineEdit::returnPressed, this,
+            ui::Guarded([this] { onSearchReturnPressed(); }));
 }
 
 void DreamPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!loaded_) LoadTree();  // a failed read is tried again on the next showing
+    // A failed read is shown, and tried again on the next showing.
+    if (!loaded_) ui::RunGuarded([this] { LoadTree(); });
 }
 
 void DreamPage::LoadTree() {

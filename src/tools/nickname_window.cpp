@@ -10,6 +10,7 @@
 #include "tools/nickname.h"
 #include "tools/side_window.h"
 #include "ui/gbk_limit.h"
+#include "ui/handler_guard.h"
 #include "ui/report_output.h"
 
 namespace velmora::tools {
@@ -49,8 +50,9 @@ NicknameWindow::NicknameWindow(QWidget* parent) : QDialog(parent) {
     for (QLabel* value : {nicknameValue_, personalityValue_})
         value->setProperty("resultValue", true);
 
-    connect(testButton_, &QPushButton::clicked, this, &NicknameWindow::onTestClicked);
-    connect(nicknameEdit_, &QLineEdit::returnPressed, this, &NicknameWindow::onTestClicked);
+    connect(testButton_, &QPushButton::clicked, this, ui::Guarded([this] { onTestClicked(); }));
+    connect(nicknameEdit_, &QLineEdit::returnPressed, this,
+            ui::Guarded([this] { onTestClicked(); }));
     connect(nicknameEdit_, &QLineEdit::textEdited, this, &NicknameWindow::onNicknameEdited);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "tools/side_window.h"
+#include "ui/handler_guard.h"
 #include "ui/report_output.h"
 #include "ui/widget_factory.h"
 
@@ -103,8 +104,8 @@ NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    connect(testButton_, &QPushButton::clicked, this, &NumberTestWindow::onTestClicked);
-    connect(numberEdit_, &QLineEdit::returnPressed, this, &NumberTestWindow::onTestClicked);
+    connect(testButton_, &QPushButton::clicked, this, ui::Guarded([this] { onTestClicked(); }));
+    connect(numberEdit_, &QLineEdit::returnPressed, this, ui::Guarded([this] { onTestClicked(); }));
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "ui/handler_guard.h"
 #include "ui/jpeg_loader.h"
 
 namespace velmora::tools {
@@ -32,7 +33,7 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(kToolLefts[tool], kToolTop, kToolSize, kToolSize);
         connect(button, &QToolButton::clicked, this,
-                [this, tool] { OpenTool(static_cast<Tool>(tool)); });
+                ui::Guarded([this, tool] { OpenTool(static_cast<Tool>(tool)); }));
         buttons_[tool] = button;
     }
 }

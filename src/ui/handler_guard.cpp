@@ -12,17 +12,14 @@
 
 namespace velmora::ui {
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
-
-bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+void ShowCaughtError() {
     try {
-        return QApplication::notify(receiver, event);
+        throw;
     } catch (const std::exception& error) {
         ShowErrorText(QString::fromUtf8(error.what()));
     } catch (...) {
         ShowErrorText(QStringLiteral("发生了未知错误，本次操作已取消。"));
     }
-    return true;
 }
 
 void ShowErrorText(const QString& text) {

@@ -8,18 +8,23 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "../ui/test_support.h"
 #include "base/errors.h"
 #include "calendar/opening_day_page.h"
+#include "store/connection.h"
+#include "store/data_check.h"
 #include "tools/tools_page.h"
 #include "ui/handler_guard.h"
 #include "ui/owner_panel.h"
@@ -267,10 +272,10 @@ class MainWindowTest : public QObject {
         auto* button = new QPushButton(QStringLiteral("出错"), &host);
         button->resize(80, 24);
         int calls = 0;
-        QObject::connect(button, &QPushButton::clicked, [&calls] {
-            ++calls;
-            throw velmora::ConversionError("'1980-2-30' is not a valid date");
-        });
+        QObject::connect(button, &QPushButton::clicked, velmora::ui::Guarded([&calls] {
+                             if (++calls == 2) throw 42;  // not even an exception class
+                             throw velmora::ConversionError("出生日期“1980-2-30”不是有效的日期");
+                         }));
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         QList<BoxSeen> seen;
@@ -280,8 +285,9 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(button, Qt::LeftButton);  // the program went on: the button still works
         QCOMPARE(calls, 2);
         QCOMPARE(seen.size(), 2);
-        QCOMPARE(seen[0].text, QStringLiteral("'1980-2-30' is not a valid date"));
+        QCOMPARE(seen[0].text, QStringLiteral("出生日期“1980-2-30”不是有效的日期"));
         QCOMPARE(seen[0].icon, QMessageBox::Critical);
+        QCOMPARE(seen[1].text, QStringLiteral("发生了未知错误，本次操作已取消。"));
     }
 
     void showMsgBox() {
@@ -294,6 +300,40 @@ class MainWindowTest : public QObject {
         QCOMPARE(seen[0].text, QStringLiteral("姓不能为空!"));
         QCOMPARE(seen[0].icon, QMessageBox::Information);
         QCOMPARE(seen[0].buttons, 1);
+    }
+
+    // Start-up with a data folder that lacks one file and holds another as
+    // zero bytes: one box names both files and the rebuild command; with the
+    // built files there is none.
+    void startUpNamesUnreadableDataFilesOnce() {
+        QList<BoxSeen> seen;
+        ModalResponder responder(
+            [&seen](QWidget* modal) { velmora::testing::CloseBox(modal, seen); });
+        QVERIFY(!velmora::app::ShowUnreadableDataFiles());
+        QCOMPARE(seen.size(), 0);
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString built = QString::fromStdString(velmora::store::DataFolder());
+        for (const QString& name : {QStringLiteral("Vudazod.db"), QStringLiteral("KelFile.db"),
+                                    QStringLiteral("KelBirth.db"), QStringLiteral("Tgcode.db")})
+            QVERIFY(QFile::copy(built + name, folder.filePath(name)));
+        QFile::resize(folder.filePath(QStringLiteral("KelBirth.db")), 0);
+        velmora::store::SetDataFolder(folder.path().toStdString());
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const bool shown = velmora::app::ShowUnreadableDataFiles();
+        velmora::store::SetDataFolder("");
+        QVERIFY(shown);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].icon, QMessageBox::Critical);
+        QVERIFY2(seen[0].text.contains(folder.filePath(QStringLiteral("dream.db")) +
+                                       QStringLiteral("（文件不存在）")),
+                 qPrintable(seen[0].text));
+        QVERIFY(seen[0].text.contains(folder.filePath(QStringLiteral("KelBirth.db"))));
+        QVERIFY(!seen[0].text.contains(folder.filePath(QStringLiteral("Tgcode.db"))));
+        QVERIFY(seen[0].text.contains(QStringLiteral("scripts/setup.sh && scripts/build.sh")));
     }
 
     void openingDayButtonWritesTheMemo() {
@@ -466,7 +506,7 @@ class MainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);

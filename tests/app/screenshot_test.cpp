@@ -216,7 +216,7 @@ class ScreenshotTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     ScreenshotTest test;
     return QTest::qExec(&test, argc, argv);

@@ -8,7 +8,9 @@ namespace velmora {
 namespace {
 
 TEST(Dates, SerialNumbersFrom1899_12_30) {
-    struct Case { int y, m, d, serial; };
+    struct Case {
+        int y, m, d, serial;
+    };
     for (Case c : {Case{1899, 12, 30, 0}, Case{1900, 1, 31, 32}, Case{2000, 2, 5, 36561},
                    Case{2100, 12, 31, 73415}, Case{1, 1, 1, -693593}, Case{1899, 12, 29, -1}}) {
         EXPECT_EQ(DaySerial(c.y, c.m, c.d), c.serial);
@@ -25,7 +27,7 @@ TEST(Dates, ParsesDateTextsAndRejectsOthersWithTheText) {
             ParseDate(bad);
             ADD_FAILURE() << "accepted " << bad;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid date");
+            EXPECT_EQ(std::string(e.what()), "“" + std::string(bad) + "”不是有效的日期");
         }
     }
 }

@@ -299,14 +299,55 @@ BirthInput Lunar(int y, int m, int d) {
 }
 
 TEST(BaziReport, ConversionErrorsLeaveThePreviousReport) {
-    // Lunar 1980 has a 29-day second month; 1899 is before the calendar's table.
-    for (const BirthInput& in : {Solar(1981, 2, 29, 10), Solar(1980, 1, 1, 10, "x"),
-                                 Lunar(1980, 2, 30), Lunar(1899, 5, 1)}) {
+    // Lunar 1980 has a 29-day second month.
+    const struct {
+        BirthInput in;
+        const char* message;
+    } cases[] = {
+        {Solar(1981, 2, 29, 10), "出生日期“1981-2-29”不是有效的日期"},
+        {Solar(1980, 1, 1, 10, "x"), "出生分钟“x”不是有效的整数"},
+        {Lunar(1980, 2, 30), "农历日期“1980年2月30日”不存在（农历年须在1901至2099之间）"},
+    };
+    for (const auto& c : cases) {
         VectorSink sink;
         sink.lines = {"previous report"};
-        EXPECT_THROW(WriteBaziReport(in, sink, kNowYear), ConversionError);
+        try {
+            WriteBaziReport(c.in, sink, kNowYear);
+            ADD_FAILURE() << c.message;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
         EXPECT_EQ(sink.lines, std::vector<std::string>{"previous report"});
     }
+}
+
+// Years the pillars are not computed for, lunar days below 1 and clock values
+// past the clock are refused with a message naming the field and its range.
+TEST(BaziReport, BirthNumbersOutOfRangeAreRefused) {
+    BirthInput lateHour = Solar(1980, 1, 1, 10);
+    lateHour.HourText = "24";
+    const struct {
+        BirthInput in;
+        const char* message;
+    } cases[] = {
+        {Solar(1899, 12, 31, 10), "出生年“1899”超出范围，须在1901至2099之间!"},
+        {Solar(2102, 1, 1, 10), "出生年“2102”超出范围，须在1901至2099之间!"},
+        {Lunar(1899, 5, 1), "出生年“1899”超出范围，须在1901至2099之间!"},
+        {Lunar(1980, 1, -2147483647 - 1), "出生日“-2147483648”超出范围，须在1至30之间!"},
+        {lateHour, "出生小时“24”超出范围，须在0至23之间!"},
+        {Solar(1980, 1, 1, 10, "60"), "出生分钟“60”超出范围，须在0至59之间!"},
+    };
+    for (const auto& c : cases) {
+        VectorSink sink;
+        sink.lines = {"previous report"};
+        const auto problem = WriteBaziReport(c.in, sink, kNowYear);
+        ASSERT_TRUE(problem.has_value()) << c.message;
+        EXPECT_EQ(problem->Message, c.message);
+        EXPECT_EQ(sink.lines, std::vector<std::string>{"previous report"});
+    }
+    // The ends of the range are reported on.
+    for (const BirthInput& in : {Solar(1901, 1, 1, 0), Solar(2099, 12, 31, 23), Lunar(2099, 12, 1)})
+        EXPECT_GT(BaziReportLines(in, kNowYear).size(), 60u) << in.YearText;
 }
 
 TEST(FavourableElement, StrengthDecidesTheBalancingElements) {

@@ -48,9 +48,9 @@ TEST(FourPillars, KnownBirthsWithTheBuiltSolarTerms) {
          true,
          "丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯",
          "乙 癸辛己 己丁 癸"},
-        // 23:00 keeps the day pillar and gives the same 子 hour.
+        // 23:00 keeps the day pillar; its 子 hour takes the next day's stem.
         {{2000, 1, 1, 23, 0, "男"},
-         "己卯 丙子 戊午 壬子",
+         "己卯 丙子 戊午 甲子",
          "丁卯",
          9,
          true,
@@ -73,7 +73,7 @@ TEST(FourPillars, KnownBirthsWithTheBuiltSolarTerms) {
         // 立春 2021 fell on 02-03 at 22:59: the year and month change at that
         // instant, and the luck starts at 1 in both directions, that 节 being
         // less than a day away.
-        {{2021, 2, 3, 23, 30, "男"}, "辛丑 庚寅 壬午 庚子", "辛巳", 1, true, "", ""},
+        {{2021, 2, 3, 23, 30, "男"}, "辛丑 庚寅 壬午 壬子", "辛巳", 1, true, "", ""},
         {{2021, 2, 3, 22, 0, "男"}, "庚子 己丑 壬午 辛亥", "庚辰", 1, false, "", ""},
         // 立春 2024 fell on 02-04 at 16:27.
         {{2024, 2, 4, 10, 0, "男"}, "癸卯 乙丑 戊戌 丁巳", "丙辰", 10, true, "", ""},
@@ -131,10 +131,11 @@ TEST(FourPillars, DayPillarFollowsTheSixtyDayCycle) {
 }
 
 TEST(FourPillars, HourPillarsOfADay) {
-    // A 戊 day: its 子 hour is 壬子, then one step per two hours; 23:00 is 子 again.
+    // A 戊 day: its 子 hour is 壬子, then one step per two hours; 23:00 opens the
+    // next (己) day's round with 甲子.
     const char* expected[24] = {"壬子", "癸丑", "癸丑", "甲寅", "甲寅", "乙卯", "乙卯", "丙辰",
                                 "丙辰", "丁巳", "丁巳", "戊午", "戊午", "己未", "己未", "庚申",
-                                "庚申", "辛酉", "辛酉", "壬戌", "壬戌", "癸亥", "癸亥", "壬子"};
+                                "庚申", "辛酉", "辛酉", "壬戌", "壬戌", "癸亥", "癸亥", "甲子"};
     for (int hour = 0; hour < 24; ++hour) {
         const FourPillars p = ComputeFourPillars(2000, 1, 1, hour, 30, "女");
         EXPECT_EQ(p.HourStem() + p.HourBranch(), expected[hour]) << hour;
@@ -153,6 +154,36 @@ FourPillars PillarsAt(DateValue moment) {
     const CivilDate d = CivilFromDate(moment);
     const CivilTime t = TimeFromDate(moment);
     return ComputeFourPillars(d.year, d.month, d.day, t.hour, t.minute, "男");
+}
+
+// The 子 hour from 23:00 is the first hour of the next day's round: it has the
+// hour pillar of the next day's 00:30, not the one of the same day's 00:30,
+// while the day pillar stays the birth day's.
+TEST(FourPillars, LateZiHourTakesTheNextDaysStem) {
+    struct Case {
+        Birth late;
+        const char* day;
+        const char* hour;
+    };
+    const Case cases[] = {
+        {{2024, 2, 10, 23, 30, "男"}, "甲辰", "丙子"},
+        {{2024, 2, 9, 23, 30, "女"}, "癸卯", "甲子"},   // 癸 day, next day 甲: a new round
+        {{2000, 12, 31, 23, 0, "男"}, "癸亥", "甲子"},  // and into a new year
+        {{2021, 2, 3, 23, 59, "男"}, "壬午", "壬子"},   // after 立春 22:59 that day
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Describe(c.late));
+        const Birth& b = c.late;
+        const FourPillars late = Compute(b);
+        const FourPillars early = Compute({b.y, b.m, b.d, 0, 30, b.sex});
+        const FourPillars next = PillarsAt(MakeDateValue(b.y, b.m, b.d, 0, 30) + 1);
+        EXPECT_EQ(late.DayStem() + late.DayBranch(), c.day);
+        EXPECT_EQ(early.DayStem() + early.DayBranch(), c.day);
+        EXPECT_EQ(late.HourStem() + late.HourBranch(), c.hour);
+        EXPECT_EQ(next.HourStem() + next.HourBranch(), c.hour);
+        EXPECT_NE(early.HourStem(), late.HourStem());
+        EXPECT_EQ(Trim(std::string(late.Hidden(3))), "癸");
+    }
 }
 
 // The whole minutes just before and at-or-after an instant.
@@ -218,7 +249,7 @@ TEST(FourPillars, FixedStartDaysOnlyWithoutASolarTermRow) {
          {1984, 2, 4, 12, 0, "男"},
          "癸亥 乙丑 戊辰 戊午",
          true},
-        {{}, {1984, 2, 3, 23, 0, "男"}, "癸亥 乙丑 丁卯 庚子", false},
+        {{}, {1984, 2, 3, 23, 0, "男"}, "癸亥 乙丑 丁卯 壬子", false},
         // A 惊蛰 a day after the fixed 03-06: the fixed day still belongs to 寅.
         {{{2001, "惊蛰", "2001-03-07 10:00:00"}},
          {2001, 3, 6, 12, 0, "男"},
@@ -236,9 +267,9 @@ TEST(FourPillars, FixedStartDaysOnlyWithoutASolarTermRow) {
         // A 立春 a day before the fixed 02-04: the new year starts on 02-03.
         {{{2021, "立春", "2021-02-03 22:59:00"}},
          {2021, 2, 3, 23, 30, "男"},
-         "辛丑 庚寅 壬午 庚子",
+         "辛丑 庚寅 壬午 壬子",
          false},
-        {{}, {2021, 2, 3, 23, 30, "男"}, "庚子 己丑 壬午 庚子", false},
+        {{}, {2021, 2, 3, 23, 30, "男"}, "庚子 己丑 壬午 壬子", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Describe(c.birth) + (c.rows.empty() ? " without JQ row" : " with JQ row"));

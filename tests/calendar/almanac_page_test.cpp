@@ -159,7 +159,7 @@ class AlmanacPageTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     AlmanacPageTest test;
     return QTest::qExec(&test, argc, argv);
 }

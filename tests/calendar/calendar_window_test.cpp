@@ -230,7 +230,7 @@ class CalendarWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     CalendarWindowTest test;
     return QTest::qExec(&test, argc, argv);

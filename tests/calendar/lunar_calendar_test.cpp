@@ -66,13 +66,15 @@ TEST(LunarCalendar, LunarToSolarIncludingInvalidAndUnboundedDates) {
              Case{Lunar(2021, 2, 30), static_cast<DateValue>(DaySerial(2021, 4, 11))},
              Case{Lunar(2020, 4, 1, true), static_cast<DateValue>(DaySerial(2020, 5, 23))},
              Case{Lunar(2020, 5, 1), static_cast<DateValue>(DaySerial(2020, 6, 21))},
-             Case{Lunar(2020, 0, 1), static_cast<DateValue>(DaySerial(2020, 1, 25))},
-             Case{Lunar(2020, 1, 0), static_cast<DateValue>(DaySerial(2020, 1, 24))},
              Case{Lunar(1901, 1, 1), static_cast<DateValue>(DaySerial(1901, 2, 19))},
              Case{Lunar(2021, 1, 30), invalid},        // month 1 of 2021 has 29 days
              Case{Lunar(2020, 5, 1, true), invalid},   // 2020 leaps after month 4
              Case{Lunar(2020, 4, 30, true), invalid},  // that leap month has 29 days
              Case{Lunar(2020, 13, 1), invalid},
+             Case{Lunar(2020, 0, 1), invalid},
+             Case{Lunar(2020, 1, 0), invalid},
+             Case{Lunar(2020, 1, -5), invalid},
+             Case{Lunar(1980, 1, -2147483647 - 1), invalid},
              Case{Lunar(2020, 1, 31), invalid},
              Case{Lunar(1900, 1, 1), invalid},
              Case{Lunar(2100, 1, 1), invalid},
@@ -170,15 +172,28 @@ TEST(LunarCalendar, ResolveSolarBirthDateKeepsGregorianTextAndConvertsLunar) {
     EXPECT_EQ(r.YearText + "|" + r.MonthText + "|" + r.DayText, "1980|02|16");
     EXPECT_EQ(r.Date, DaySerial(1980, 2, 16));
 
+    // A lunar date without a solar day, or a day that is no 32-bit number,
+    // is a conversion error naming the field and the text.
     b.YearText = "2021";
-    b.DayText = "30";  // month 1 of 2021 has 29 days
-    r = ResolveSolarBirthDate(b);
-    EXPECT_EQ(r.DateText + "|" + r.YearText + "|" + r.MonthText + "|" + r.DayText,
-              "0001-01-01|0001|01|01");
-
-    for (const char* bad : {"x", "", "1.5", "99999999999"}) {
-        b.DayText = bad;
-        EXPECT_THROW(ResolveSolarBirthDate(b), ConversionError) << bad;
+    const struct {
+        const char* day;
+        const char* message;
+    } bad[] = {
+        {"30", "农历日期“2021年1月30日”不存在（农历年须在1901至2099之间）"},  // 29 days
+        {"0", "农历日期“2021年1月0日”不存在（农历年须在1901至2099之间）"},
+        {"x", "出生日“x”不是有效的整数"},
+        {"", "出生日“”不是有效的整数"},
+        {"1.5", "出生日“1.5”不是有效的整数"},
+        {"99999999999", "出生日“99999999999”不是有效的整数"},
+    };
+    for (const auto& c : bad) {
+        b.DayText = c.day;
+        try {
+            ResolveSolarBirthDate(b);
+            ADD_FAILURE() << c.day;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
     }
 
     // A Gregorian text that is no real day fails here, quoting the text.
@@ -190,8 +205,49 @@ TEST(LunarCalendar, ResolveSolarBirthDateKeepsGregorianTextAndConvertsLunar) {
         ResolveSolarBirthDate(b);
         ADD_FAILURE() << "2023-2-29 accepted";
     } catch (const ConversionError& e) {
-        EXPECT_EQ(std::string(e.what()), "'2023-2-29' is not a valid date");
+        EXPECT_EQ(std::string(e.what()), "出生日期“2023-2-29”不是有效的日期");
     }
+}
+
+// The first birth number outside its range, in the panel's order; texts that
+// are no number are left to the conversion, which names them.
+TEST(LunarCalendar, CheckBirthNumbersNamesFieldTextAndRange) {
+    const struct {
+        int dateKind;
+        const char *year, *month, *day, *hour, *minute;
+        const char* message;  // empty: accepted
+    } cases[] = {
+        {0, "1980", "1", "1", "巳 10", "0", ""},
+        {0, "1901", "12", "31", "亥 23", "59", ""},
+        {1, "2099", "12", "30", "子 0", "0", ""},
+        {0, " 2024 ", "2", "10", "23", " 30 ", ""},  // a typed hour without its branch
+        {0, "1900", "12", "31", "子 0", "0", "出生年“1900”超出范围，须在1901至2099之间!"},
+        {1, "2100", "1", "1", "子 0", "0", "出生年“2100”超出范围，须在1901至2099之间!"},
+        {0, "1980", "13", "1", "子 0", "0", "出生月“13”超出范围，须在1至12之间!"},
+        {1, "1980", "0", "1", "子 0", "0", "出生月“0”超出范围，须在1至12之间!"},
+        {0, "1980", "1", "32", "子 0", "0", "出生日“32”超出范围，须在1至31之间!"},
+        {1, "1980", "1", "31", "子 0", "0", "出生日“31”超出范围，须在1至30之间!"},
+        {1, "2020", "1", "-5", "子 0", "0", "出生日“-5”超出范围，须在1至30之间!"},
+        {0, "1980", "1", "1", "24", "0", "出生小时“24”超出范围，须在0至23之间!"},
+        {0, "1980", "1", "1", "子 -1", "0", "出生小时“-1”超出范围，须在0至23之间!"},
+        {0, "1980", "1", "1", "子 0", "60", "出生分钟“60”超出范围，须在0至59之间!"},
+        {0, "1899", "1", "1", "子 0", "60", "出生年“1899”超出范围，须在1901至2099之间!"},
+        {0, "19x0", "13", "1", "子 0", "0", "出生月“13”超出范围，须在1至12之间!"},
+        {0, "1980", "1", "1", "巳", "x", ""},
+    };
+    for (const auto& c : cases) {
+        BirthInput b;
+        b.DateKind = c.dateKind;
+        b.YearText = c.year;
+        b.MonthText = c.month;
+        b.DayText = c.day;
+        b.HourText = c.hour;
+        b.MinuteText = c.minute;
+        EXPECT_EQ(CheckBirthNumbers(b).value_or(""), c.message)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute;
+    }
+    EXPECT_EQ(CheckBirthYear(kFirstBirthYear), std::nullopt);
+    EXPECT_EQ(CheckBirthYear(kLastBirthYear + 1), "出生年“2100”超出范围，须在1901至2099之间!");
 }
 
 TEST(LunarCalendar, HourNumberReadsTheFourthAndFifthByte) {
@@ -207,8 +263,17 @@ TEST(LunarCalendar, HourNumberReadsTheFourthAndFifthByte) {
     BirthInput b;
     b.HourText = "巳 10";
     EXPECT_EQ(HourBranchLabel(b), "巳");
-    b.HourText = "巳";
-    EXPECT_THROW(HourNumber(b), ConversionError);
+    b.HourText = " 23 ";  // typed without its branch
+    EXPECT_EQ(HourNumber(b), 23);
+    for (const char* bad : {"巳", "", "十点"}) {
+        b.HourText = bad;
+        try {
+            HourNumber(b);
+            ADD_FAILURE() << bad;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "出生小时“" + std::string(bad) + "”不是有效的小时");
+        }
+    }
 }
 
 }  // namespace

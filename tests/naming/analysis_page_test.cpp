@@ -86,7 +86,7 @@ class AnalysisPageTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     AnalysisPageTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -53,6 +53,10 @@ TEST(CandidateSearchTest, OwnerInputsAreCheckedInOrder) {
         {"month", [](calendar::BirthInput& b) { b.MonthText = " "; }, "请选择出生月!"},
         {"day", [](calendar::BirthInput& b) { b.DayText = ""; }, "请选择出生日!"},
         {"hour", [](calendar::BirthInput& b) { b.HourText = ""; }, "请选择出生小时!"},
+        {"year out of range", [](calendar::BirthInput& b) { b.YearText = "2100"; },
+         "出生年“2100”超出范围，须在1901至2099之间!"},
+        {"minute out of range", [](calendar::BirthInput& b) { b.MinuteText = "60"; },
+         "出生分钟“60”超出范围，须在0至59之间!"},
         {"all there", [](calendar::BirthInput&) {}, ""},
     };
     for (const Case& c : cases) {
@@ -64,7 +68,10 @@ TEST(CandidateSearchTest, OwnerInputsAreCheckedInOrder) {
 
 TEST(CandidateSearchTest, BadDatesAndHoursRaiseConversionErrors) {
     EXPECT_THROW(ComputeMissingWuhang(Owner("2001", "2", "30")), ConversionError);
-    EXPECT_THROW(ComputeMissingWuhang(Owner("1980", "1", "1", "10")), ConversionError);
+    EXPECT_THROW(ComputeMissingWuhang(Owner("1980", "1", "1", "巳")), ConversionError);
+    calendar::BirthInput lunar = Owner("2021", "1", "30");  // lunar 2021-1 has 29 days
+    lunar.DateKind = 1;
+    EXPECT_THROW(ComputeMissingWuhang(lunar), ConversionError);
     EXPECT_THROW(ComputeMissingWuhang(Owner("19x0")), ConversionError);
 }
 

@@ -107,8 +107,7 @@ TEST(GetShuliText, TextThatIsNoIntegerIsAConversionError) {
             GetShuliText(text);
             ADD_FAILURE() << "no error for '" << text << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()), "数字“" + std::string(text) + "”不是有效的整数");
         }
     }
 }

@@ -221,7 +221,7 @@ class DreamPageTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     DreamPageTest test;
     return QTest::qExec(&test, argc, argv);

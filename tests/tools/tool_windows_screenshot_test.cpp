@@ -57,7 +57,7 @@ class ToolWindowsScreenshotTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     ToolWindowsScreenshotTest test;
     return QTest::qExec(&test, argc, argv);

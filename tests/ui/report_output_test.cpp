@@ -363,7 +363,7 @@ class ReportOutputTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    velmora::ui::GuardedApplication app(argc, argv);
+    QApplication app(argc, argv);
     velmora::ui::ApplyProgramLook(app);
     ReportOutputTest test;
     return QTest::qExec(&test, argc, argv);
