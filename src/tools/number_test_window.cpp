@@ -15,7 +15,7 @@
 namespace velmora::tools {
 namespace {
 
-struct WindowSpec {
+struct WindowLayout {
     const char* caption;
     QSize client_size;
     const char* input_label;
@@ -25,12 +25,12 @@ struct WindowSpec {
 };
 
 // Indexed by NumberTest.
-constexpr WindowSpec kSpecs[] = {
+constexpr WindowLayout kLayouts[] = {
     {"手机号码测算", {437, 300}, "输入号码：", 11, "手机号码是：", true},
     {"QQ号码测试", {388, 270}, "QQ号码：", 18, "qq号码是：", false},
     {"任意号码分析", {388, 271}, "任意号码：", 18, "输入号码是：", false},
 };
-static_assert(std::size(kSpecs) == 3 && static_cast<int>(NumberTest::AnyNumber) == 2);
+static_assert(std::size(kLayouts) == 3 && static_cast<int>(NumberTest::AnyNumber) == 2);
 
 constexpr const char* kEditNote = "请注意：手机号码是11位，请正确输入。";
 constexpr const char* kBottomNote =
@@ -52,31 +52,31 @@ class DigitsOnly : public QValidator {
 
 NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
     : QDialog(parent), test_(test) {
-    const WindowSpec& spec = kSpecs[static_cast<int>(test)];
+    const WindowLayout& layout = kLayouts[static_cast<int>(test)];
     setObjectName(QStringLiteral("NumberTestWindow"));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowTitle(QString::fromUtf8(layout.caption));
     setAttribute(Qt::WA_DeleteOnClose);
-    ApplySideWindowLook(*this, spec.client_size);
+    ApplySideWindowLook(*this, layout.client_size);
 
-    const int width = spec.client_size.width() - 16;
-    const InputRow input = MakeInputRow(*this, QString::fromUtf8(spec.input_label),
-                                        QStringLiteral("numberEdit"), spec.mobile_notes ? 64 : 46);
+    const int width = layout.client_size.width() - 16;
+    const InputRow input = MakeInputRow(*this, QString::fromUtf8(layout.input_label),
+                                        QStringLiteral("numberEdit"), layout.mobile_notes ? 64 : 46);
     numberEdit_ = input.edit;
-    numberEdit_->setMaxLength(spec.max_digits);
+    numberEdit_->setMaxLength(layout.max_digits);
     numberEdit_->setValidator(new DigitsOnly(numberEdit_));
     testButton_ = input.testButton;
     closeButton_ = input.closeButton;
-    if (spec.mobile_notes) {
+    if (layout.mobile_notes) {
         QLabel* note =
             ui::MakeLabel(input.group, QString::fromUtf8(kEditNote), 84, 40, width - 96, 18);
         note->setProperty("note", true);
     }
 
-    const int resultTop = spec.mobile_notes ? 74 : 56;
-    const int resultHeight = spec.mobile_notes ? 150 : spec.client_size.height() - resultTop - 8;
+    const int resultTop = layout.mobile_notes ? 74 : 56;
+    const int resultHeight = layout.mobile_notes ? 150 : layout.client_size.height() - resultTop - 8;
     auto* resultGroup = new QGroupBox(QStringLiteral("测算结果"), this);
     resultGroup->setGeometry(8, resultTop, width, resultHeight);
-    const QString captions[] = {QString::fromUtf8(spec.number_caption), QStringLiteral("状态："),
+    const QString captions[] = {QString::fromUtf8(layout.number_caption), QStringLiteral("状态："),
                                 QStringLiteral("吉凶："), QStringLiteral("具体表现：")};
     QLabel** values[] = {&numberValue_, &stateValue_, &luckValue_, &readingValue_};
     const char* names[] = {"numberValue", "stateValue", "luckValue", "readingValue"};
@@ -95,10 +95,10 @@ NumberTestWindow::NumberTestWindow(NumberTest test, QWidget* parent)
         value->setWordWrap(last);
         *values[row] = value;
     }
-    if (spec.mobile_notes) {
+    if (layout.mobile_notes) {
         QLabel* note =
             ui::MakeLabel(this, QString::fromUtf8(kBottomNote), 12, resultTop + resultHeight + 6,
-                          width - 8, spec.client_size.height() - resultTop - resultHeight - 10);
+                          width - 8, layout.client_size.height() - resultTop - resultHeight - 10);
         note->setProperty("note", true);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
