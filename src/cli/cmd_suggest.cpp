@@ -86,8 +86,8 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
     naming::SearchState state;
     store::Query strokes(store::BuildConnectionString(store::DataFile::Vudazod),
                          store::Query::kLookupTimeout);
-    if (std::string message = naming::PrepareSearch(input, state, strokes); !message.empty()) {
-        err << message << '\n';
+    if (const auto stop = naming::PrepareSearch(input, state, strokes)) {
+        err << stop->Problem.Message << '\n';
         return 2;
     }
     store::Query result(store::Query::kSearchTimeout);

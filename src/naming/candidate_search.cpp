@@ -179,13 +179,19 @@ class PatternJoin {
 
 }  // namespace
 
-std::string CheckOwnerInput(const calendar::BirthInput& birth) {
-    if (Trim(birth.Surname).empty()) return kSurnameMissing;
-    if (Trim(birth.YearText).empty()) return "请选择出生年!";
-    if (Trim(birth.MonthText).empty()) return "请选择出生月!";
-    if (Trim(birth.DayText).empty()) return "请选择出生日!";
-    if (Trim(birth.HourText).empty()) return "请选择出生小时!";
-    return calendar::CheckBirthNumbers(birth).value_or("");
+std::optional<bazi::InputProblem> CheckOwnerInput(const calendar::BirthInput& birth) {
+    using bazi::InputFocus;
+    if (Trim(birth.Surname).empty()) return bazi::InputProblem{"姓不能为空!", InputFocus::Surname};
+    const std::pair<const std::string*, const char*> choices[] = {
+        {&birth.YearText, "请选择出生年!"},
+        {&birth.MonthText, "请选择出生月!"},
+        {&birth.DayText, "请选择出生日!"},
+        {&birth.HourText, "请选择出生小时!"}};
+    for (const auto& [text, message] : choices)
+        if (Trim(*text).empty()) return bazi::InputProblem{message, InputFocus::None};
+    if (auto range = calendar::CheckBirthNumbers(birth))
+        return bazi::InputProblem{std::move(*range), InputFocus::None};
+    return std::nullopt;
 }
 
 std::string ComputeMissingWuhang(const calendar::BirthInput& birth) {
@@ -296,8 +302,10 @@ SearchPlan PlanSearch(int length, const std::vector<std::string>& fixed) {
     return plan;
 }
 
-std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Query& strokes) {
-    if (std::string message = CheckOwnerInput(input.birth); !message.empty()) return message;
+std::optional<SearchStop> PrepareSearch(const SearchInput& input, SearchState& state,
+                                        store::Query& strokes) {
+    if (auto problem = CheckOwnerInput(input.birth))
+        return SearchStop{SearchStop::Kind::OwnerInput, std::move(*problem)};
     state.MissingWuhang = ComputeMissingWuhang(input.birth);
 
     const std::string suffix = Trim(input.Suffix);
@@ -310,7 +318,9 @@ std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Q
 
     state.MissingWuhang = CutMissing(state.MissingWuhang, input.Length);
     state.WuhangFilter = BuildWuhangFilter(state.MissingWuhang);
-    return AllFixedMessage(input);
+    if (std::string message = AllFixedMessage(input); !message.empty())
+        return SearchStop{SearchStop::Kind::FixedPositions, {std::move(message)}};
+    return std::nullopt;
 }
 
 void OpenSearch(const SearchInput& input, const SearchState& state, store::Query& result) {

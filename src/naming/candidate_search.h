@@ -8,9 +8,11 @@
 // a search of 100,000 result rows well under a tenth of a second.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "bazi/bazi_report.h"
 #include "calendar/lunar_calendar.h"
 #include "store/query.h"
 
@@ -35,10 +37,18 @@ struct SearchState {
     int AffixBh = 0;                        // strokes of suffix and prefix together
 };
 
-// The first owner input that is missing, as the message to show; empty when
-// all are there. "姓不能为空!" asks the caller to put the focus into the surname edit.
-std::string CheckOwnerInput(const calendar::BirthInput& birth);
-inline constexpr const char* kSurnameMissing = "姓不能为空!";
+// The first owner input that is missing or out of range, with the edit the
+// focus goes back to (the surname edit for a missing surname); none when all
+// are there.
+std::optional<bazi::InputProblem> CheckOwnerInput(const calendar::BirthInput& birth);
+
+// Why a search does not run: an owner input (shown like every input message)
+// or the fixed positions of the body (shown as a notice).
+struct SearchStop {
+    enum class Kind { OwnerInput, FixedPositions };
+    Kind Reason = Kind::OwnerInput;
+    bazi::InputProblem Problem;
+};
 
 // The elements (金, 木, 水, 火, 土 in this order) that none of the eight pillar
 // characters of the owner's birth has. Raises ConversionError for a date or
@@ -76,9 +86,10 @@ SearchPlan PlanSearch(int length, const std::vector<std::string>& fixed);
 
 // Steps before the query: checks the owner inputs, recomputes the state
 // (missing elements, affixes on `strokes`, a query on Vudazod.db, filter) and
-// checks the fixed positions. Returns the message that stops the search, or
-// empty text when the query may run. Conversion errors propagate.
-std::string PrepareSearch(const SearchInput& input, SearchState& state, store::Query& strokes);
+// checks the fixed positions. Returns what stops the search, or none when the
+// query may run. Conversion errors propagate.
+std::optional<SearchStop> PrepareSearch(const SearchInput& input, SearchState& state,
+                                        store::Query& strokes);
 
 // Binds `result` to Vudazod.db and opens it on the search's result: columns
 // zi, wuhang, ft, bh, fs, one row per combination of source rows and matching

@@ -141,14 +141,13 @@ SearchInput NamingPage::ReadSearchInput() const {
 void NamingPage::onSearchClicked() {
     const SearchInput input = ReadSearchInput();
     // A date or time that does not convert raises here, before anything changes.
-    const std::string message = PrepareSearch(input, searchState, context_.queries.strokeLookup);
-    if (!message.empty()) {
-        if (!CheckOwnerInput(input.birth).empty()) {
-            ShowMsg(QString::fromStdString(message), this);
-            if (message == kSurnameMissing) owner_->FocusSurname();
+    if (const auto stop = PrepareSearch(input, searchState, context_.queries.strokeLookup)) {
+        const QString message = QString::fromStdString(stop->Problem.Message);
+        if (stop->Reason == SearchStop::Kind::OwnerInput) {
+            ShowMsg(message, this);
+            if (stop->Problem.Focus == bazi::InputFocus::Surname) owner_->FocusSurname();
         } else {
-            QMessageBox::information(this, QStringLiteral("信息提示"),
-                                     QString::fromStdString(message), QMessageBox::Ok);
+            QMessageBox::information(this, QStringLiteral("信息提示"), message, QMessageBox::Ok);
         }
         return;
     }

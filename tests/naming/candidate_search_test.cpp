@@ -62,7 +62,11 @@ TEST(CandidateSearchTest, OwnerInputsAreCheckedInOrder) {
     for (const Case& c : cases) {
         calendar::BirthInput b = Owner();
         c.blank(b);
-        EXPECT_EQ(CheckOwnerInput(b), c.message) << c.name;
+        const auto problem = CheckOwnerInput(b);
+        EXPECT_EQ(problem ? problem->Message : "", c.message) << c.name;
+        EXPECT_EQ(problem && problem->Focus == bazi::InputFocus::Surname,
+                  std::string(c.name) == "surname of blanks")
+            << c.name;
     }
 }
 
@@ -197,8 +201,8 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                     EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << zi;
                 }
                 int row = 0;
-                for (const GridRow& g : BuildNamePage(result, state, input.Prefix, input.Suffix,
-                                                      DefaultRowDraw())) {
+                for (const GridRow& g :
+                     BuildNamePage(result, state, input.Prefix, input.Suffix, DefaultRowDraw())) {
                     ++row;
                     EXPECT_EQ(g[0], std::to_string(row));
                     EXPECT_EQ(g[1], "上海" + g[4] + "科技有限公司");
@@ -431,7 +435,7 @@ TEST(CandidateSearchTest, PrepareSearchSetsAffixStrokesAndStopsOnMessages) {
     input.Prefix = " 上海 ";
     input.Suffix = "科技有限公司";
     SearchState state;
-    EXPECT_EQ(PrepareSearch(input, state, strokes), "");
+    EXPECT_FALSE(PrepareSearch(input, state, strokes));
     EXPECT_EQ(state.SuffixBh, numerology::GetStrokeCount(strokes, "科技有限公司"));
     EXPECT_EQ(state.AffixBh, numerology::GetStrokeCount(strokes, "科技有限公司上海"));
     EXPECT_EQ(state.PrefixFt, numerology::GetTraditionalForm(strokes, "上海"));
@@ -440,7 +444,10 @@ TEST(CandidateSearchTest, PrepareSearchSetsAffixStrokesAndStopsOnMessages) {
 
     input.Prefix = input.Suffix = "";
     input.FixedChars = {"九", "万", "", ""};
-    EXPECT_EQ(PrepareSearch(input, state, strokes), "二字名不能同时固定两个字！");
+    const auto stop = PrepareSearch(input, state, strokes);
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->Reason, SearchStop::Kind::FixedPositions);
+    EXPECT_EQ(stop->Problem.Message, "二字名不能同时固定两个字！");
     EXPECT_EQ(state.AffixBh, 0);
     EXPECT_EQ(state.SuffixFt, "");
 }
