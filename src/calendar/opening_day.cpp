@@ -91,7 +91,7 @@ int DayCycleIndex(DateValue date) {
     return static_cast<int>(((serial + kCycleOffset) % 60 + 60) % 60);
 }
 
-std::string CheckOpeningDayInput(const OpeningDayInput& input) {
+std::optional<std::string> CheckOpeningDayInput(const OpeningDayInput& input) {
     if (input.Persons.empty()) return "请至少勾选一个出生日期!";
     for (const OpeningDayPerson& person : input.Persons) {
         const calendar::BirthInput& birth = person.Birth;
@@ -102,7 +102,7 @@ std::string CheckOpeningDayInput(const OpeningDayInput& input) {
         if (Trim(birth.MinuteText).empty()) return "请选择" + person.Role + "的出生分钟!";
         if (auto message = calendar::CheckBirthNumbers(birth)) return person.Role + "的" + *message;
     }
-    return {};
+    return std::nullopt;
 }
 
 void WriteOpeningDays(const OpeningDayInput& input, DateValue first_day, ReportSink& sink) {

@@ -4,6 +4,7 @@
 // 建除 officer and the directions the user wants to keep clear.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,8 @@ struct OpeningDayInput {
 inline constexpr int kOpeningDaySpan = 90;  // days looked at, from the first day on
 inline constexpr int kMaxOpeningDays = 12;  // days listed at most
 
-// The first input problem as the message to show, or "" when the input is complete.
-std::string CheckOpeningDayInput(const OpeningDayInput& input);
+// The first input problem as the message to show; none when the input is complete.
+std::optional<std::string> CheckOpeningDayInput(const OpeningDayInput& input);
 
 // The day's place in the sixty-day cycle, 0 = 甲子.
 int DayCycleIndex(DateValue date);

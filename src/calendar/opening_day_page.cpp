@@ -138,8 +138,8 @@ void OpeningDayPage::onAnalyseClicked() {
                                       avoidNorthBox_};  // east, south, west, north
     for (int d = 0; d < 4; ++d) input.AvoidDirection[d] = directions[d]->isChecked();
 
-    if (const std::string problem = CheckOpeningDayInput(input); !problem.empty()) {
-        ShowMsg(QString::fromStdString(problem), window());
+    if (const auto problem = CheckOpeningDayInput(input)) {
+        ShowMsg(QString::fromStdString(*problem), window());
         return;
     }
     const QDate start = startDateEdit_->date();

@@ -45,7 +45,7 @@ TEST(OpeningDay, DayCycleFollowsKnownDays) {
 
 TEST(OpeningDay, InputChecksNameTheFirstGap) {
     OpeningDayInput none;
-    EXPECT_EQ(CheckOpeningDayInput(none), "请至少勾选一个出生日期!");
+    EXPECT_EQ(CheckOpeningDayInput(none).value_or(""), "请至少勾选一个出生日期!");
     struct Case {
         OpeningDayPerson second;
         std::string message;
@@ -60,7 +60,7 @@ TEST(OpeningDay, InputChecksNameTheFirstGap) {
     for (const Case& c : cases) {
         OpeningDayInput input;
         input.Persons = {Person("法人", "1980", "1", "1"), c.second};
-        EXPECT_EQ(CheckOpeningDayInput(input), c.message);
+        EXPECT_EQ(CheckOpeningDayInput(input).value_or(""), c.message);
     }
 }
 
