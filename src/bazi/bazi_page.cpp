@@ -45,10 +45,7 @@ BaziPage::BaziPage(PageContext& context, QWidget* parent) : QWidget(parent), con
 
     connect(analyseButton_, &QPushButton::clicked, this,
             ui::Guarded([this] { onAnalyseClicked(); }));
-    connect(printButton_, &QPushButton::clicked, this,
-            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
-    connect(saveButton_, &QPushButton::clicked, this,
-            ui::Guarded([this] { SaveReportMemo(*reportMemo_, context_); }));
+    ConnectPrintAndSave(*printButton_, *saveButton_, *reportMemo_, context_);
 }
 
 calendar::BirthInput BaziPage::owner() const { return owner_->ReadBirthInput(); }

@@ -58,10 +58,7 @@ AnalysisPage::AnalysisPage(PageContext& context, QWidget* parent)
 
     connect(analyseButton_, &QPushButton::clicked, this,
             ui::Guarded([this] { onAnalyseClicked(); }));
-    connect(printButton_, &QPushButton::clicked, this,
-            ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
-    connect(saveButton_, &QPushButton::clicked, this,
-            ui::Guarded([this] { SaveReportMemo(*reportMemo_, context_); }));
+    ConnectPrintAndSave(*printButton_, *saveButton_, *reportMemo_, context_);
     connect(backButton_, &QPushButton::clicked, this, &AnalysisPage::ReturnToNaming);
 }
 

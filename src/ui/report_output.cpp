@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTextLayout>
 #include <algorithm>
 #include <memory>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "base/report_file.h"
+#include "ui/handler_guard.h"
 #include "ui/page_context.h"
 #include "ui/report_memo.h"
 
@@ -102,6 +104,14 @@ QString SavedText(const QString& path) { return QStringLiteral("已保存到 ") 
 void SaveReportMemo(ReportMemo& memo, const PageContext& context) {
     const QString path = SaveReportMemo(memo, context.saveDialog, memo.ReportName());
     if (!path.isEmpty()) context.ShowStatus(SavedText(path));
+}
+
+void ConnectPrintAndSave(QPushButton& print, QPushButton& save, ReportMemo& memo,
+                         const PageContext& context) {
+    QObject::connect(&print, &QPushButton::clicked, &memo,
+                     Guarded([&memo] { PrintReportMemo(memo); }));
+    QObject::connect(&save, &QPushButton::clicked, &memo,
+                     Guarded([&memo, &context] { SaveReportMemo(memo, context); }));
 }
 
 QString SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog,

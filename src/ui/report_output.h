@@ -11,6 +11,8 @@ class QPlainTextEdit;
 class QPrinter;
 class QWidget;
 
+class QPushButton;
+
 namespace velmora::ui {
 
 class ReportMemo;
@@ -33,6 +35,11 @@ QString SaveReportMemo(const QPlainTextEdit& memo, QFileDialog& dialog,
 // Saves a page's memo under its report name through the page's save dialog
 // and says where it went in the status strip.
 void SaveReportMemo(ReportMemo& memo, const PageContext& context);
+
+// Wires a report page's 打印 and 保存 buttons to its memo, each under the
+// handler guard.
+void ConnectPrintAndSave(QPushButton& print, QPushButton& save, ReportMemo& memo,
+                         const PageContext& context);
 
 // "保存失败：" with the path and the reason, the message of every failed save.
 QString SaveFailedText(const QString& path, const QString& reason);
