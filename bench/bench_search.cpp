@@ -29,10 +29,9 @@ void BM_Search(benchmark::State& state) {
     const RowDraw draw = DefaultRowDraw();
     long long rows = 0;
     for (auto _ : state) {
-        velmora::store::Query result(velmora::store::Query::kSearchTimeout);
-        OpenSearch(input, search, result);
-        benchmark::DoNotOptimize(BuildNamePage(result, search, "上海", "科技有限公司", draw));
-        rows = result.RowCount();
+        const std::vector<Candidate> candidates = RunSearch(input, search);
+        benchmark::DoNotOptimize(BuildNamePage(candidates, search, "上海", "科技有限公司", draw));
+        rows = static_cast<long long>(candidates.size());
     }
     state.counters["rows"] = static_cast<double>(rows);
 }
@@ -48,12 +47,11 @@ void BM_FillPage(benchmark::State& state) {
     SearchInput input;
     input.Length = 4;
     SearchState search;
-    velmora::store::Query result(velmora::store::Query::kSearchTimeout);
-    OpenSearch(input, search, result);
+    const std::vector<Candidate> candidates = RunSearch(input, search);
     const RowDraw draw = DefaultRowDraw();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildNamePage(result, search, "上海", "科技有限公司", draw));
-    state.counters["rows"] = result.RowCount();
+        benchmark::DoNotOptimize(BuildNamePage(candidates, search, "上海", "科技有限公司", draw));
+    state.counters["rows"] = static_cast<double>(candidates.size());
 }
 BENCHMARK(BM_FillPage)->Unit(benchmark::kMicrosecond);
 

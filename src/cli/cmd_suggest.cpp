@@ -90,16 +90,15 @@ int RunSuggest(const Args& args, std::ostream& out, std::ostream& err) {
         err << stop->Problem.Message << '\n';
         return 2;
     }
-    store::Query result(store::Query::kSearchTimeout);
-    naming::OpenSearch(input, state, result);
+    const std::vector<naming::Candidate> candidates = naming::RunSearch(input, state);
 
     out << "缺:" << state.MissingWuhang << '\n';
     const naming::RowDraw draw = naming::DefaultRowDraw();
     // Like 继续显示, further pages exist only for more than 200 rows.
-    if (result.RowCount() <= naming::kPagedRowLimit) pages = 1;
+    if (candidates.size() <= static_cast<size_t>(naming::kPagedRowLimit)) pages = 1;
     for (int page = 0; page < *pages; ++page)
         for (const naming::GridRow& row :
-             naming::BuildNamePage(result, state, input.Prefix, input.Suffix, draw)) {
+             naming::BuildNamePage(candidates, state, input.Prefix, input.Suffix, draw)) {
             for (size_t col = 0; col < row.size(); ++col) out << (col ? "\t" : "") << row[col];
             out << '\n';
         }

@@ -36,28 +36,24 @@ RowDraw DefaultRowDraw() {
     return [engine](int count) { return std::uniform_int_distribution<int>(1, count)(*engine); };
 }
 
-std::vector<GridRow> BuildNamePage(store::Query& result, const SearchState& state,
-                                   std::string_view prefix, std::string_view suffix,
-                                   const RowDraw& draw) {
+std::vector<GridRow> BuildNamePage(const std::vector<Candidate>& candidates,
+                                   const SearchState& state, std::string_view prefix,
+                                   std::string_view suffix, const RowDraw& draw) {
     std::vector<GridRow> page;
-    if (!result.IsOpen()) return page;
-    const int count = result.RowCount();
+    const int count = static_cast<int>(candidates.size());
     const bool random = count >= kPagedRowLimit;
     const std::string begin = Trim(prefix);
     const std::string end = Trim(suffix);
     const int shown = std::min(count, kGridPageRows);
     page.reserve(shown);
     for (int k = 1; k <= shown; ++k) {
-        result.MoveTo(random ? draw(count) : k);
-        const std::string zi = result.FieldByName("zi").AsText();
-        const int bh = static_cast<int>(result.FieldByName("bh").AsInteger());
-        const int fs = static_cast<int>(result.FieldByName("fs").AsInteger());
-        const int total = bh + state.AffixBh;
-        page.push_back({std::to_string(k), begin + zi + end,
-                        state.PrefixFt + result.FieldByName("ft").AsText() + state.SuffixFt,
-                        std::to_string(total), zi, result.FieldByName("wuhang").AsText(),
-                        std::to_string(bh), std::to_string(state.SuffixBh),
-                        std::to_string(fs + NameBonus(total))});
+        const Candidate& c = candidates[static_cast<size_t>((random ? draw(count) : k) - 1)];
+        const int total = c.Strokes + state.AffixBh;
+        page.push_back({std::to_string(k), begin + c.Body + end,
+                        state.PrefixFt + c.Traditional + state.SuffixFt, std::to_string(total),
+                        c.Body, c.Elements, std::to_string(c.Strokes),
+                        std::to_string(state.SuffixBh),
+                        std::to_string(c.PatternScore + NameBonus(total))});
     }
     return page;
 }

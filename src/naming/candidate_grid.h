@@ -1,5 +1,5 @@
 #pragma once
-// One page of the candidate grid built from the open search result: the full
+// One page of the candidate grid built from the search's candidates: the full
 // name with its affixes, the traditional form, strokes, elements and the total
 // score (pattern score plus a bonus for the 81-number class of the total).
 
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "naming/candidate_search.h"
-#include "store/query.h"
 
 namespace velmora::naming {
 
@@ -41,11 +40,12 @@ void SortGridRows(std::vector<GridRow>& rows, int column, bool descending);
 using RowDraw = std::function<int(int count)>;
 RowDraw DefaultRowDraw();
 
-// The rows of one page: with fewer than 200 result rows the first 100 in result
-// order, otherwise 100 rows drawn independently with `draw`. `prefix` and
+// The rows of one page: with fewer than 200 candidates the first 100 in their
+// order, otherwise 100 candidates drawn independently with `draw`. `prefix` and
 // `suffix` are the affix edits as they are now; strokes and traditional forms
 // of the affixes come from the state of the last search.
-std::vector<GridRow> BuildNamePage(store::Query& result, const SearchState& state,
+std::vector<GridRow> BuildNamePage(const std::vector<Candidate>& candidates,
+                                   const SearchState& state,
                                    std::string_view prefix, std::string_view suffix,
                                    const RowDraw& draw);
 

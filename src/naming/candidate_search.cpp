@@ -91,7 +91,7 @@ LoadedSource LoadSource(store::Query& query, const CharacterSource& source, int 
 class PatternJoin {
   public:
     PatternJoin(const std::vector<LoadedSource>& sources, const StrokePatterns& patterns,
-                const std::vector<std::string>& filter, int limit, store::ResultRows& out)
+                const std::vector<std::string>& filter, int limit, std::vector<Candidate>& out)
         : sources_(sources), patterns_(patterns), filter_(filter), limit_(limit), out_(out) {}
 
     void Run() { Groups(0, 0); }
@@ -121,47 +121,41 @@ class PatternJoin {
         return true;
     }
 
-    // The texts of one column of the current row, or no value when one is NULL.
+    // The texts of one column of the current row joined into `text`; false
+    // and empty text when one of them is NULL.
     template <typename Member>
     bool Joined(Member member, std::string& text) const {
         text.clear();
         for (size_t s = 0; s < sources_.size(); ++s) {
             const std::optional<std::string>& part = row_[s]->*member;
-            if (!part) return false;
+            if (!part) {
+                text.clear();
+                return false;
+            }
             text += *part;
         }
         return true;
     }
 
-    void AddText(bool present, const std::string& text) {
-        if (present)
-            out_.AddText(text);
-        else
-            out_.AddNull();
-    }
-
-    void AddInteger(std::optional<long long> value) {
-        if (value)
-            out_.AddInteger(*value);
-        else
-            out_.AddNull();
-    }
-
     bool Emit(const StrokePattern& pattern) {
         ++joined_;
-        const bool hasWuhang = Joined(&Piece::wuhang, wuhang_);
+        Candidate candidate;
+        const bool hasWuhang = Joined(&Piece::wuhang, candidate.Elements);
         bool kept = true;
         for (const std::string& element : filter_)
-            kept = kept && hasWuhang && wuhang_.find(element) != std::string::npos;
+            kept = kept && hasWuhang && candidate.Elements.find(element) != std::string::npos;
         if (kept) {
-            AddText(Joined(&Piece::zi, text_), text_);
-            AddText(hasWuhang, wuhang_);
-            AddText(Joined(&Piece::ft, text_), text_);
-            std::optional<long long> bh = 0;
-            for (size_t s = 0; s < sources_.size() && bh; ++s)
-                bh = row_[s]->bh ? std::optional<long long>(*bh + *row_[s]->bh) : std::nullopt;
-            AddInteger(bh);
-            AddInteger(pattern.zf);
+            Joined(&Piece::zi, candidate.Body);
+            Joined(&Piece::ft, candidate.Traditional);
+            for (size_t s = 0; s < sources_.size(); ++s) {
+                if (!row_[s]->bh) {
+                    candidate.Strokes = 0;
+                    break;
+                }
+                candidate.Strokes += static_cast<int>(*row_[s]->bh);
+            }
+            candidate.PatternScore = pattern.zf.value_or(0);
+            out_.push_back(std::move(candidate));
         }
         return limit_ == 0 || joined_ < limit_;
     }
@@ -170,11 +164,10 @@ class PatternJoin {
     const StrokePatterns& patterns_;
     const std::vector<std::string>& filter_;
     const long long limit_;
-    store::ResultRows& out_;
+    std::vector<Candidate>& out_;
     long long joined_ = 0;
     std::array<const std::vector<const Piece*>*, 4> groups_{};
     std::array<const Piece*, 4> row_{};
-    std::string wuhang_, text_;
 };
 
 }  // namespace
@@ -323,12 +316,10 @@ std::optional<SearchStop> PrepareSearch(const SearchInput& input, SearchState& s
     return std::nullopt;
 }
 
-void OpenSearch(const SearchInput& input, const SearchState& state, store::Query& result) {
-    result.Close();
-    result.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
+std::vector<Candidate> RunSearch(const SearchInput& input, const SearchState& state) {
     const SearchPlan plan = PlanSearch(input.Length, FixedPositions(input));
-
-    store::Query sources(result.Connection(), result.TimeoutSeconds());
+    store::Query sources(store::BuildConnectionString(store::DataFile::Vudazod),
+                         store::Query::kSearchTimeout);
     std::vector<LoadedSource> loaded;  // moving one keeps its rows where the groups point
     loaded.reserve(plan.Sources.size());
     int offset = 0;
@@ -336,13 +327,11 @@ void OpenSearch(const SearchInput& input, const SearchState& state, store::Query
         loaded.push_back(LoadSource(sources, source, offset));
         offset += source.Span;
     }
-    const StrokePatterns& patterns = StrokePatterns::Of(result.Connection(), input.Length);
+    const StrokePatterns& patterns = StrokePatterns::Of(sources.Connection(), input.Length);
 
-    store::ResultRows rows({"zi", "wuhang", "ft", "bh", "fs"});
-    // Room for the row limit: zi, wuhang and ft of up to four characters each.
-    if (plan.RowLimit > 0) rows.Reserve(plan.RowLimit, plan.RowLimit * 3 * 4 * 3);
-    PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, rows).Run();
-    result.Open(std::move(rows));
+    std::vector<Candidate> candidates;
+    PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, candidates).Run();
+    return candidates;
 }
 
 }  // namespace velmora::naming

@@ -91,11 +91,22 @@ SearchPlan PlanSearch(int length, const std::vector<std::string>& fixed);
 std::optional<SearchStop> PrepareSearch(const SearchInput& input, SearchState& state,
                                         store::Query& strokes);
 
-// Binds `result` to Vudazod.db and opens it on the search's result: columns
-// zi, wuhang, ft, bh, fs, one row per combination of source rows and matching
-// `gz` row (no defined order), at most the plan's row limit of them before the
-// element filter drops the bodies that lack a missing element.
-void OpenSearch(const SearchInput& input, const SearchState& state, store::Query& result);
+// One body the search proposes: its characters, their elements and
+// traditional forms (each empty where a character's data lacks it), the sum
+// of its strokes and the score of the `gz` pattern its strokes form.
+struct Candidate {
+    std::string Body;
+    std::string Elements;
+    std::string Traditional;
+    int Strokes = 0;
+    int PatternScore = 0;
+};
+
+// The search on Vudazod.db: one candidate per combination of source rows and
+// matching `gz` row (no defined order), at most the plan's row limit of them
+// before the element filter drops the bodies that lack a missing element.
+// Raises DatabaseError when the data cannot be read.
+std::vector<Candidate> RunSearch(const SearchInput& input, const SearchState& state);
 
 // More than this many rows enable 继续显示; from it on pages are random draws.
 inline constexpr int kPagedRowLimit = 200;

@@ -158,18 +158,18 @@ void NamingPage::onSearchClicked() {
         QPushButton* button;
         ~Reenable() { button->setEnabled(true); }
     } reenable{searchButton_};
-    store::Query& result = context_.queries.candidateResult;
-    OpenSearch(input, searchState, result);
-    showMoreButton_->setEnabled(result.RowCount() > kPagedRowLimit);
+    // A failed search leaves no candidates behind; the grid keeps its page.
+    candidates_.reset();
+    candidates_ = RunSearch(input, searchState);
+    showMoreButton_->setEnabled(candidates_->size() > static_cast<size_t>(kPagedRowLimit));
     FillNameGrid();
 }
 
 void NamingPage::onShowMoreClicked() { FillNameGrid(); }
 
 void NamingPage::FillNameGrid() {
-    store::Query& result = context_.queries.candidateResult;
-    if (!result.IsOpen()) return;
-    shownRows_ = BuildNamePage(result, searchState, prefixEdit_->text().toStdString(),
+    if (!candidates_) return;
+    shownRows_ = BuildNamePage(*candidates_, searchState, prefixEdit_->text().toStdString(),
                                suffixEdit_->text().toStdString(), rowDraw_);
     sortColumn_ = -1;
     ShowRows();

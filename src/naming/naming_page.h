@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 #include <future>
+#include <optional>
+#include <vector>
 
 #include "naming/candidate_grid.h"
 #include "naming/candidate_search.h"
@@ -60,8 +62,12 @@ class NamingPage : public QWidget {
     // The search texts of the page as they stand.
     SearchInput ReadSearchInput() const;
 
-    // Shows one page of the open search result (nothing without one); its
-    // first row becomes the current one.
+    // The candidates of the last search; none before a search has run or
+    // after one failed.
+    const std::optional<std::vector<Candidate>>& candidates() const { return candidates_; }
+
+    // Shows one page of the last search's candidates (nothing without a
+    // search); its first row becomes the current one.
     void FillNameGrid();
     // Sorts the page shown by a column: numbers by value; the same column
     // again reverses the order.
@@ -102,6 +108,7 @@ class NamingPage : public QWidget {
 
     ui::PageContext& context_;
     RowDraw rowDraw_ = DefaultRowDraw();
+    std::optional<std::vector<Candidate>> candidates_;
     std::vector<GridRow> shownRows_;  // the page in the grid, in the order shown
     int sortColumn_ = -1;             // the column last sorted by, -1 for result order
     bool sortDescending_ = false;

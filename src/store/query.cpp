@@ -138,11 +138,11 @@ void ResultRows::AddNumber(double value) {
     cell.number = value;
 }
 
-void ResultRows::AddText(std::initializer_list<std::string_view> parts) {
+void ResultRows::AddText(std::string_view text) {
     Cell& cell = cells_.emplace_back();
     cell.kind = Cell::Kind::Text;
     cell.offset = texts_.size();
-    for (std::string_view part : parts) texts_.append(part);
+    texts_.append(text);
     cell.length = static_cast<unsigned>(texts_.size() - cell.offset);
 }
 
@@ -226,7 +226,11 @@ void Query::ReleaseConnection() {
     db_ = nullptr;
 }
 
-void Query::Open() { Open(Execute(nullptr)); }
+void Query::Open() {
+    rows_ = Execute(nullptr);
+    current_ = 1;
+    open_ = true;
+}
 
 void Query::Scan(const std::function<void(const ResultRows& row)>& row) {
     Execute([&row](ResultRows& rows) {
@@ -331,12 +335,6 @@ bool Query::ReadBlob(const char* table, const char* column, long long rowid,
     }
     sqlite3_blob_close(blob);
     return true;
-}
-
-void Query::Open(ResultRows rows) {
-    rows_ = std::move(rows);
-    current_ = 1;
-    open_ = true;
 }
 
 void Query::Close() {

@@ -57,8 +57,7 @@ class Field {
     const char* texts_ = nullptr;
 };
 
-// The rows of a result, row after row. Filled by Query::Open from SQL, or by
-// the program for a result it computes itself from several queries.
+// The rows of a result, row after row, as Query fetches them.
 class ResultRows {
   public:
     ResultRows() = default;
@@ -73,16 +72,7 @@ class ResultRows {
     void AddNull() { cells_.emplace_back(); }
     void AddInteger(long long value);
     void AddNumber(double value);
-    // One text cell made of the parts in order.
-    void AddText(std::initializer_list<std::string_view> parts);
-    void AddText(std::string_view text) { AddText({text}); }
-
-    // Room for `rows` rows holding `textBytes` bytes of text, so filling them
-    // does not copy what is already there.
-    void Reserve(size_t rows, size_t textBytes) {
-        cells_.reserve(rows * columns_.size());
-        texts_.reserve(textBytes);
-    }
+    void AddText(std::string_view text);
 
     // Drops the rows, keeps the columns and the room the rows took.
     void ClearRows() {
@@ -130,8 +120,6 @@ class Query {
     // Runs the SQL and fetches every row; raises DatabaseError on failure
     // (no file, bad SQL, time-out). An open query is closed first.
     void Open();
-    // Opens on rows the program computed; the SQL text and binding are kept.
-    void Open(ResultRows rows);
     // Runs the SQL like Open but hands each row to `row` (as row 1 of its
     // argument) instead of keeping it: for large reads the caller turns into a
     // structure of its own. The query is closed afterwards.

@@ -7,7 +7,6 @@ namespace velmora::ui {
 void MainQueries::BindAll() {
     using store::BuildConnectionString;
     using store::DataFile;
-    candidateResult.Bind(BuildConnectionString(DataFile::Vudazod));
     strokeLookup.Bind(BuildConnectionString(DataFile::Vudazod));
     nameStrokes.Bind(BuildConnectionString(DataFile::Vudazod));
     nameReadings.Bind(BuildConnectionString(DataFile::KelFile));
@@ -17,7 +16,7 @@ void MainQueries::BindAll() {
 }
 
 void MainQueries::CloseAll() {
-    for (store::Query* query : {&candidateResult, &strokeLookup, &nameStrokes, &nameReadings,
+    for (store::Query* query : {&strokeLookup, &nameStrokes, &nameReadings,
                                 &almanacDays, &dreamCategories, &dreamTexts}) {
         query->Close();
     }

@@ -1,5 +1,5 @@
 #pragma once
-// What the main window shares with its pages: its seven long-lived query
+// What the main window shares with its pages: its six long-lived query
 // objects and the one save dialog of its report memos.
 
 #include <QString>
@@ -13,7 +13,6 @@ namespace velmora::ui {
 
 // The main window's query objects, bound once when the window is created.
 struct MainQueries {
-    store::Query candidateResult{store::Query::kSearchTimeout};  // candidate search (Vudazod)
     store::Query strokeLookup{
         store::Query::kLookupTimeout};  // strokes, traditional forms (Vudazod)
     store::Query nameStrokes{

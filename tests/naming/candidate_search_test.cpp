@@ -166,14 +166,14 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                 state.WuhangFilter = BuildWuhangFilter(missing);
                 state.AffixBh = 23;
                 state.SuffixBh = 19;
-                store::Query result(store::Query::kSearchTimeout);
-                OpenSearch(input, state, result);
+                const std::vector<Candidate> result = RunSearch(input, state);
                 const std::string label = std::to_string(length) + " " + fixedSet[0] + "|" +
                                           fixedSet[1] + "|" + fixedSet[2] + "|" + fixedSet[3] +
                                           " " + missing;
-                ASSERT_GT(result.RowCount(), 0) << label;
-                for (result.First(); !result.AtEnd(); result.Next()) {
-                    const std::string zi = result.FieldByName("zi").AsText();
+                ASSERT_GT(result.size(), 0u) << label;
+                for (size_t row = 0; row < result.size(); ++row) {
+                    const Candidate& candidate = result[row];
+                    const std::string& zi = candidate.Body;
                     const std::vector<std::string> chars = SplitChars(zi);
                     ASSERT_EQ(chars.size(), static_cast<size_t>(length)) << label << " " << zi;
                     for (int k = 0; k < length; ++k) {
@@ -181,21 +181,21 @@ TEST(CandidateSearchTest, EveryQueryShapeKeepsFixedCharactersPatternsAndFilter) 
                             EXPECT_EQ(chars[k], fixed[k]) << label << " " << zi;
                         }
                     }
-                    const std::string wuhang = result.FieldByName("wuhang").AsText();
+                    const std::string& wuhang = candidate.Elements;
                     for (const std::string& e : SplitChars(missing))
                         EXPECT_NE(wuhang.find(e), std::string::npos) << label << " " << zi;
                     // The strokes position by position form a gz row with this score
                     // (checked on about 300 rows spread over the result: a lookup per
                     // row of 100000 would take minutes).
-                    if (result.CurrentRow() % std::max(1, result.RowCount() / 300) != 0) continue;
+                    if ((row + 1) % std::max<size_t>(1, result.size() / 300) != 0) continue;
                     std::vector<long long> bh;
                     for (const std::string& c : chars)
                         bh.push_back(numerology::GetStrokeCount(strokes, c));
                     long long sum = 0;
                     for (long long b : bh) sum += b;
-                    EXPECT_EQ(result.FieldByName("bh").AsInteger(), sum) << label << " " << zi;
+                    EXPECT_EQ(candidate.Strokes, sum) << label << " " << zi;
                     bh.resize(4, 0);
-                    const long long fs = result.FieldByName("fs").AsInteger();
+                    const long long fs = candidate.PatternScore;
                     gz.SetParams({static_cast<long long>(length), bh[0], bh[1], bh[2], bh[3], fs});
                     gz.Open();
                     EXPECT_GT(gz.FieldAt(0).AsInteger(), 0) << label << " " << zi;
@@ -255,17 +255,14 @@ class SmallVudazod {
     std::filesystem::path folder_;
 };
 
-// The rows of an open result as "zi wuhang ft bh fs" lines, NULL shown as ~.
-std::multiset<std::string> ResultLines(store::Query& result) {
+// The candidates as "body elements traditional strokes score" lines, an
+// empty text shown as ~.
+std::multiset<std::string> ResultLines(const std::vector<Candidate>& result) {
+    const auto text = [](const std::string& t) { return t.empty() ? std::string("~") : t; };
     std::multiset<std::string> lines;
-    for (result.First(); !result.AtEnd(); result.Next()) {
-        std::string line;
-        for (const char* column : {"zi", "wuhang", "ft", "bh", "fs"}) {
-            const store::Field f = result.FieldByName(column);
-            line += (line.empty() ? "" : " ") + (f.IsNull() ? std::string("~") : f.AsText());
-        }
-        lines.insert(line);
-    }
+    for (const Candidate& c : result)
+        lines.insert(text(c.Body) + " " + text(c.Elements) + " " + text(c.Traditional) + " " +
+                     std::to_string(c.Strokes) + " " + std::to_string(c.PatternScore));
     return lines;
 }
 
@@ -321,26 +318,22 @@ TEST(CandidateSearchTest, JoinKeepsEveryRowPairAndSqlNulls) {
     SearchInput input;
     input.Length = 2;
     input.FixedChars = {"天", "", "", ""};
-    store::Query result(store::Query::kSearchTimeout);
     SearchState state;
-    OpenSearch(input, state, result);
-    EXPECT_EQ(ResultLines(result),
+    EXPECT_EQ(ResultLines(RunSearch(input, state)),
               (std::multiset<std::string>{
                   "天乙 火木 天乙 5 80", "天乙 火木 天乙 5 90", "天乙 火木 靝乙 5 80",
                   "天乙 火木 靝乙 5 90", "天丙 火火 天丙 9 70", "天丙 火火 靝丙 9 70",
                   "天戊 ~ 天戊 5 80", "天戊 ~ 天戊 5 90", "天戊 ~ 靝戊 5 80", "天戊 ~ 靝戊 5 90"}));
 
     state.WuhangFilter = BuildWuhangFilter("木");
-    OpenSearch(input, state, result);
-    EXPECT_EQ(ResultLines(result),
+    EXPECT_EQ(ResultLines(RunSearch(input, state)),
               (std::multiset<std::string>{"天乙 火木 天乙 5 80", "天乙 火木 天乙 5 90",
                                           "天乙 火木 靝乙 5 80", "天乙 火木 靝乙 5 90"}));
 
     // The same character fixed at the second position meets no pattern (4, x).
     input.FixedChars = {"", "天", "", ""};
     state.WuhangFilter.clear();
-    OpenSearch(input, state, result);
-    EXPECT_EQ(result.RowCount(), 0);
+    EXPECT_TRUE(RunSearch(input, state).empty());
 }
 
 // Without a fixed character the joined rows stop at the row limit.
@@ -351,9 +344,7 @@ TEST(CandidateSearchTest, JoinStopsAtTheRowLimit) {
         "INSERT INTO gz VALUES (2, 1, 1, NULL, NULL, 80);");
     SearchInput input;
     input.Length = 2;
-    store::Query result(store::Query::kSearchTimeout);
-    OpenSearch(input, SearchState{}, result);
-    EXPECT_EQ(result.RowCount(), 50000);  // 230 x 230 = 52900 combinations
+    EXPECT_EQ(RunSearch(input, SearchState{}).size(), 50000u);  // 230 x 230 = 52900 combinations
 }
 
 // The built gz_packed holds gz as it stands: every row of each length, and
@@ -420,9 +411,9 @@ TEST(CandidateSearchTest, UnknownOrQuotedFixedCharacterFindsNothing) {
             SearchInput input;
             input.Length = length;
             input.FixedChars = {odd, "", "", ""};
-            store::Query result(store::Query::kSearchTimeout);
-            ASSERT_NO_THROW(OpenSearch(input, SearchState{}, result)) << odd << length;
-            EXPECT_EQ(result.RowCount(), 0) << odd << length;
+            std::vector<Candidate> result;
+            ASSERT_NO_THROW(result = RunSearch(input, SearchState{})) << odd << length;
+            EXPECT_TRUE(result.empty()) << odd << length;
             EXPECT_TRUE(BuildNamePage(result, SearchState{}, "", "", DefaultRowDraw()).empty());
         }
     }
@@ -452,15 +443,12 @@ TEST(CandidateSearchTest, PrepareSearchSetsAffixStrokesAndStopsOnMessages) {
     EXPECT_EQ(state.SuffixFt, "");
 }
 
-// A result of `count` rows whose zi is "r<row>", fs the row number.
-void OpenRows(store::Query& q, int count) {
-    q.Bind(store::BuildConnectionString(store::DataFile::Vudazod));
-    q.SetSql(
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) "
-        "select 'r' || i as zi, '金' as wuhang, 'R' || i as ft, i as bh, i as fs from n where i <= "
-        "?");
-    q.SetParams({static_cast<long long>(count), static_cast<long long>(count)});
-    q.Open();
+// `count` candidates whose body is "r<row>", strokes and score the row number.
+std::vector<Candidate> NumberedCandidates(int count) {
+    std::vector<Candidate> candidates;
+    for (int i = 1; i <= count; ++i)
+        candidates.push_back({"r" + std::to_string(i), "金", "R" + std::to_string(i), i, i});
+    return candidates;
 }
 
 TEST(CandidateGridTest, PagesAreInOrderBelowTwoHundredRowsAndDrawnFromThenOn) {
@@ -472,8 +460,7 @@ TEST(CandidateGridTest, PagesAreInOrderBelowTwoHundredRowsAndDrawnFromThenOn) {
     const Case cases[] = {{0, 0, false},     {37, 37, false},  {150, 100, false},
                           {199, 100, false}, {200, 100, true}, {500, 100, true}};
     for (const Case& c : cases) {
-        store::Query result;
-        OpenRows(result, c.rows);
+        const std::vector<Candidate> result = NumberedCandidates(c.rows);
         int draws = 0;
         const RowDraw draw = [&](int count) {
             EXPECT_EQ(count, c.rows);
@@ -487,11 +474,6 @@ TEST(CandidateGridTest, PagesAreInOrderBelowTwoHundredRowsAndDrawnFromThenOn) {
             EXPECT_EQ(page[k - 1][4], "r" + std::to_string(expected)) << c.rows << " " << k;
         }
     }
-}
-
-TEST(CandidateGridTest, ClosedResultGivesNoPage) {
-    store::Query closed;
-    EXPECT_TRUE(BuildNamePage(closed, SearchState{}, "", "", DefaultRowDraw()).empty());
 }
 
 }  // namespace

@@ -126,7 +126,8 @@ class NamingPageTest : public QObject {
         FillOwner(page);
         Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("公司"));
         Child<QPushButton>(page, "searchButton")->click();
-        QCOMPARE(queries.candidateResult.RowCount(), count);
+        QVERIFY(page.candidates());
+        QCOMPARE(static_cast<int>(page.candidates()->size()), count);
         QCOMPARE(FilledRows(page), shown);
         QCOMPARE(Child<QPushButton>(page, "showMoreButton")->isEnabled(), more);
         QVERIFY(Child<QPushButton>(page, "searchButton")->isEnabled());
@@ -134,9 +135,7 @@ class NamingPageTest : public QObject {
             const QString body = Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(4, row);
             QVERIFY(body.startsWith(QStringLiteral("天")));
             if (count < naming::kPagedRowLimit) {  // the rows of the result, in its order
-                queries.candidateResult.MoveTo(row);
-                QCOMPARE(body, QString::fromStdString(
-                                   queries.candidateResult.FieldByName("zi").AsText()));
+                QCOMPARE(body, QString::fromStdString((*page.candidates())[row - 1].Body));
             }
             const int total =
                 Child<velmora::ui::StringGrid>(page, "resultGrid")->Cell(3, row).toInt();
@@ -163,7 +162,6 @@ class NamingPageTest : public QObject {
         // The character table goes away: the next open fails.
         sqlite3* handle = nullptr;
         const std::string db = store::BuildConnectionString(store::DataFile::Vudazod);
-        queries.candidateResult.Close();
         QVERIFY(sqlite3_open(db.c_str(), &handle) == SQLITE_OK);
         // The page may still be reading the patterns in the background.
         sqlite3_busy_timeout(handle, 5000);
@@ -176,6 +174,7 @@ class NamingPageTest : public QObject {
             raised = true;
         }
         QVERIFY(raised);
+        QVERIFY(!page.candidates());
         QVERIFY(Child<QPushButton>(page, "searchButton")->isEnabled());
         QCOMPARE(FilledRows(page), 37);
     }
@@ -202,7 +201,7 @@ class NamingPageTest : public QObject {
         QCOMPARE(seen[0].title, QStringLiteral("信息提示"));
         QCOMPARE(seen[0].text, QStringLiteral("二字名不能同时固定两个字！"));
         QCOMPARE(seen[1].text, QStringLiteral("没有可导出的数据!"));
-        QVERIFY(!queries.candidateResult.IsOpen());
+        QVERIFY(!page.candidates());
         QCOMPARE(FilledRows(page), 0);
     }
 

@@ -110,27 +110,6 @@ TEST_F(QueryTest, ScanHandsOverEachRowAndKeepsNone) {
     EXPECT_EQ(q.RowCount(), 0);
 }
 
-TEST_F(QueryTest, ComputedRowsReadLikeFetchedOnes) {
-    ResultRows rows({"zi", "bh", "fs"});
-    rows.AddText({"金", "", "林"});
-    rows.AddInteger(16);
-    rows.AddNumber(88.5);
-    rows.AddText("O'Neil");
-    rows.AddNull();
-    rows.AddNull();
-    Query q(path_, 30);
-    q.Open(std::move(rows));
-    ASSERT_TRUE(q.IsOpen());
-    ASSERT_EQ(q.RowCount(), 2);
-    EXPECT_EQ(q.FieldByName("zi").AsText(), "金林");
-    EXPECT_EQ(q.FieldByName("bh").AsInteger(), 16);
-    EXPECT_DOUBLE_EQ(q.FieldByName("fs").AsNumber(), 88.5);
-    q.Next();
-    EXPECT_EQ(q.FieldAt(0).AsText(), "O'Neil");
-    EXPECT_TRUE(q.FieldAt(1).IsNull());
-    EXPECT_EQ(q.FieldAt(2).AsInteger(), 0);
-}
-
 TEST_F(QueryTest, MissingFileBindsButFailsToOpen) {
     Query q(30);
     q.Bind("/nonexistent/none.db");
