@@ -330,6 +330,9 @@ std::vector<Candidate> RunSearch(const SearchInput& input, const SearchState& st
     const StrokePatterns& patterns = StrokePatterns::Of(sources.Connection(), input.Length);
 
     std::vector<Candidate> candidates;
+    // Room for the row limit at once: growing the list step by step costs
+    // more in copies and fresh pages than the join itself.
+    if (plan.RowLimit > 0) candidates.reserve(static_cast<size_t>(plan.RowLimit));
     PatternJoin(loaded, patterns, state.WuhangFilter, plan.RowLimit, candidates).Run();
     return candidates;
 }
