@@ -6,13 +6,13 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 
 #include "naming/naming_page.h"
 #include "query_shapes.h"
 #include "ui/owner_panel.h"
 #include "ui/page_context.h"
+#include "ui/report_output.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void BM_PressSearch(benchmark::State& state) {
     const bool filtered = state.range(2) != 0;
     ui::MainQueries queries;
     queries.BindAll();
-    QFileDialog dialog;
+    ui::SharedSaveDialog dialog;
     ui::PageContext context{queries, dialog};
     naming::NamingPage page(context, nullptr);
     Child<QLineEdit>(page, "surnameEdit")->setText(QStringLiteral("王"));

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -108,14 +107,11 @@ QToolButton* MakeClickArea(QWidget* parent, const QString& name, const QRect& ar
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      saveDialog_(nullptr),
-      context_{queries_, *(saveDialog_ = new QFileDialog(this))} {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_{queries_, saveDialog_} {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Velmora软件"));
     setFixedSize(kClientWidth, kClientHeight);
     setStyleSheet(QString::fromUtf8(kStyleSheet));
-    PrepareSaveDialog(*saveDialog_);
     BuildFrame();
     BuildPages();
     StartUp();

@@ -9,8 +9,8 @@
 
 #include "calendar/lunar_calendar.h"
 #include "ui/page_context.h"
+#include "ui/report_output.h"
 
-class QFileDialog;
 class QLabel;
 class QStackedWidget;
 class QToolButton;
@@ -44,7 +44,6 @@ class MainWindow : public QWidget {
     ~MainWindow() override;
 
     ui::MainQueries& Queries() { return queries_; }
-    QFileDialog& SaveDialog() { return *saveDialog_; }
 
   public slots:
     void onMinimizeClicked();  // minimise
@@ -68,7 +67,6 @@ class MainWindow : public QWidget {
     QToolButton* dreamPageButton_;       // 解梦大全
     QToolButton* toolsPageButton_;       // 其他功能
     QStackedWidget* pageStack_;
-    QFileDialog* saveDialog_;
     QLabel* statusStrip_;  // over the bottom strip of the picture: where a save went
     naming::NamingPage* namingPage_;
     naming::AnalysisPage* analysisPage_;
@@ -88,6 +86,7 @@ class MainWindow : public QWidget {
     void CarryOwnerTo(QWidget* page);
 
     ui::MainQueries queries_;
+    ui::SharedSaveDialog saveDialog_{this};
     ui::PageContext context_;
     bool shown_once_ = false;
     std::optional<calendar::BirthInput> lastOwner_;  // the owner last typed on a page

@@ -73,15 +73,13 @@ NameDetailWindow::NameDetailWindow(QWidget* parent) : QDialog(parent) {
     statusLine_->setProperty("statusStrip", true);
     statusLine_->setGeometry(6, 565, 741, kStatusHeight);
 
-    PrepareSaveDialog(saveDialog_);
-
     connect(analyseButton_, &QPushButton::clicked, this,
             ui::Guarded([this] { onAnalyseClicked(); }));
     connect(printButton_, &QPushButton::clicked, this,
             ui::Guarded([this] { PrintReportMemo(*reportMemo_); }));
     connect(saveButton_, &QPushButton::clicked, this, ui::Guarded([this] {
                 const QString path =
-                    SaveReportMemo(*reportMemo_, saveDialog_, reportMemo_->ReportName());
+                    SaveReportMemo(*reportMemo_, saveDialog_.Get(), reportMemo_->ReportName());
                 if (!path.isEmpty()) statusLine_->setText(SavedText(path));
             }));
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::close);

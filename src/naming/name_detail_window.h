@@ -4,11 +4,11 @@
 // and writes the company-name analysis into its own (editable) memo.
 
 #include <QDialog>
-#include <QFileDialog>
 #include <memory>
 #include <string>
 
 #include "store/query.h"
+#include "ui/report_output.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,7 +51,7 @@ class NameDetailWindow : public QDialog {
     QPushButton* exitButton_;     // 退出
     ui::ReportMemo* reportMemo_;
     QLabel* statusLine_;
-    QFileDialog saveDialog_;
+    ui::SharedSaveDialog saveDialog_{this};
 
     store::Query strokeQuery_;   // strokes (Vudazod)
     store::Query readingQuery_;  // namefx readings (KelFile)

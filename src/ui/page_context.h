@@ -7,9 +7,9 @@
 
 #include "store/query.h"
 
-class QFileDialog;
-
 namespace velmora::ui {
+
+class SharedSaveDialog;
 
 // The main window's query objects, bound once when the window is created.
 struct MainQueries {
@@ -30,7 +30,7 @@ struct MainQueries {
 
 struct PageContext {
     MainQueries& queries;
-    QFileDialog& saveDialog;  // shared by the report memos of the main window
+    SharedSaveDialog& saveDialog;  // shared by the report memos of the main window
     // Shows a line in the main window's status strip (nothing when unset).
     std::function<void(const QString&)> showStatus = {};
 

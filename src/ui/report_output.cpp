@@ -94,6 +94,23 @@ void PrepareSaveDialog(QFileDialog& dialog) {
     dialog.setDefaultSuffix(QString());
 }
 
+SharedSaveDialog::SharedSaveDialog(QWidget* parent) : parent_(parent) {}
+
+SharedSaveDialog::~SharedSaveDialog() = default;
+
+QFileDialog& SharedSaveDialog::Get() {
+    if (!dialog_) {
+        if (parent_) {
+            dialog_ = new QFileDialog(parent_);
+        } else {
+            owned_ = std::make_unique<QFileDialog>();
+            dialog_ = owned_.get();
+        }
+        PrepareSaveDialog(*dialog_);
+    }
+    return *dialog_;
+}
+
 QString SaveFailedText(const QString& path, const QString& reason) {
     return QStringLiteral("保存失败：") + path + QStringLiteral("（") + reason +
            QStringLiteral("）");
@@ -102,7 +119,7 @@ QString SaveFailedText(const QString& path, const QString& reason) {
 QString SavedText(const QString& path) { return QStringLiteral("已保存到 ") + path; }
 
 void SaveReportMemo(ReportMemo& memo, const PageContext& context) {
-    const QString path = SaveReportMemo(memo, context.saveDialog, memo.ReportName());
+    const QString path = SaveReportMemo(memo, context.saveDialog.Get(), memo.ReportName());
     if (!path.isEmpty()) context.ShowStatus(SavedText(path));
 }
 

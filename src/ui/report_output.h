@@ -2,8 +2,10 @@
 // The one message routine and the two things a report memo offers: printing
 // it and saving it as a text file (GBK, CR LF).
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QFileDialog;
 class QFont;
@@ -49,6 +51,26 @@ QString SavedText(const QString& path);
 // Sets up the save dialog of a window: save mode, "文本文件 (*.txt)", no
 // overwrite prompt, no default suffix.
 void PrepareSaveDialog(QFileDialog& dialog);
+
+// The save dialog the report memos of a window share, so a save starts in
+// the folder of the one before. It is made, and set up by PrepareSaveDialog,
+// when first asked for: building a file dialog takes longer than building a
+// whole page, and most runs of the program save nothing.
+class SharedSaveDialog {
+  public:
+    // The dialog's parent; without one the dialog belongs to this object.
+    explicit SharedSaveDialog(QWidget* parent = nullptr);
+    ~SharedSaveDialog();
+    SharedSaveDialog(const SharedSaveDialog&) = delete;
+    SharedSaveDialog& operator=(const SharedSaveDialog&) = delete;
+
+    QFileDialog& Get();
+
+  private:
+    QWidget* parent_;
+    QPointer<QFileDialog> dialog_;
+    std::unique_ptr<QFileDialog> owned_;  // the dialog when there is no parent
+};
 
 // Draws the lines on the printer's pages, wrapping long lines and breaking
 // pages where the printable area ends.

@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
@@ -27,6 +26,7 @@
 #include "ui/owner_panel.h"
 #include "ui/page_context.h"
 #include "ui/report_memo.h"
+#include "ui/report_output.h"
 #include "ui/string_grid.h"
 
 using velmora::testing::Child;
@@ -119,7 +119,7 @@ class NamingPageTest : public QObject {
         MakeDataFolder(count);
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
@@ -153,7 +153,7 @@ class NamingPageTest : public QObject {
         MakeDataFolder(37);
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         FillOwner(page);
@@ -183,7 +183,7 @@ class NamingPageTest : public QObject {
         MakeDataFolder(37);
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
@@ -209,7 +209,7 @@ class NamingPageTest : public QObject {
         MakeDataFolder(37);
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
@@ -250,7 +250,7 @@ class NamingPageTest : public QObject {
         MakeDataFolder(37);
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();
@@ -308,7 +308,7 @@ class NamingPageTest : public QObject {
     void gridAndDetailReportAgreeOnTheScore() {
         ui::MainQueries queries;
         queries.BindAll();
-        QFileDialog dialog;
+        ui::SharedSaveDialog dialog;
         ui::PageContext context{queries, dialog};
         naming::NamingPage page(context, nullptr);
         page.WriteGridHeader();

@@ -5,7 +5,6 @@
 
 #include "tools/dream_page.h"
 
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -17,6 +16,7 @@
 #include "dream_fixture.h"
 #include "store/connection.h"
 #include "ui/handler_guard.h"
+#include "ui/report_output.h"
 
 using velmora::testing::BoxSeen;
 using velmora::testing::DreamFixture;
@@ -76,7 +76,7 @@ struct StandalonePage {
         page.resize(788, 452);
     }
     velmora::ui::MainQueries queries;
-    QFileDialog saveDialog;
+    velmora::ui::SharedSaveDialog saveDialog;
     velmora::ui::PageContext context{queries, saveDialog};
     DreamPage page{context, nullptr};
 };

@@ -78,7 +78,7 @@ struct SaveAnswer {
             dialog->reject();
             return;
         }
-        dialog->setDirectory(folder);
+        if (!folder.isEmpty()) dialog->setDirectory(folder);
         if (!name.isEmpty()) {
             // Typed into the name box, as a user would.
             auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -141,6 +141,31 @@ class ReportOutputTest : public QObject {
         QVERIFY(strip);
         QCOMPARE(strip->text(),
                  QStringLiteral("已保存到 ") + QDir(folder.path()).filePath(written));
+    }
+
+    // The window starts without a file dialog; the first save makes the one
+    // every page then shares, so the next save opens where the last one went.
+    void saveDialogIsMadeOnFirstSaveAndShared() {
+        QTemporaryDir folder;
+        MainWindow window;
+        QVERIFY(window.findChildren<QFileDialog*>().isEmpty());
+        auto* opening = Child<velmora::calendar::OpeningDayPage>(window, "openingDayPage");
+        auto* bazi = Child<velmora::bazi::BaziPage>(window, "baziPage");
+        Fill(*Child<ReportMemo>(opening, "reportMemo"), {"开业吉日：2026-12-18"});
+        Fill(*Child<ReportMemo>(bazi, "reportMemo"), {"八字：甲子"});
+        SaveAnswer answer{folder.path(), QString()};
+        ModalResponder responder(std::ref(answer));
+        QTest::mouseClick(Child<QPushButton>(opening, "saveButton"), Qt::LeftButton);
+        const QList<QFileDialog*> made = window.findChildren<QFileDialog*>();
+        QCOMPARE(made.size(), 1);
+        QCOMPARE(made[0]->objectName(), QStringLiteral("saveDialog"));
+
+        answer.folder.clear();  // the dialog is left in the folder it had
+        QTest::mouseClick(Child<QPushButton>(bazi, "saveButton"), Qt::LeftButton);
+        QCOMPARE(answer.dialogs, 2);
+        QCOMPARE(window.findChildren<QFileDialog*>(), made);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("八字分析.txt"), QStringLiteral("开业吉日.txt")}));
     }
 
     void failedSaveSaysWhereAndWhy() {
