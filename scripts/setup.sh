@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-zenhei qt6-translations-l10n xvfb xauth poppler-utils unzip
   unicode-data opencc libopencc-data
   desktop-file-utils appstream lintian
+  x11-utils bc
 )
 
 missing=()
