@@ -147,6 +147,7 @@ class PatternJoin {
         if (kept) {
             Joined(&Piece::zi, candidate.Body);
             Joined(&Piece::ft, candidate.Traditional);
+            // A piece without strokes leaves the sum unknown, which reads as 0.
             for (size_t s = 0; s < sources_.size(); ++s) {
                 if (!row_[s]->bh) {
                     candidate.Strokes = 0;
