@@ -4,14 +4,7 @@
 set(owner --surname 张 --given 三 --sex 男 --hour 10 --minute 5)
 set(body --prefix 上海 --body 九万 --suffix 科技有限公司)
 
-function(run expected_rc out_var err_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "velmora-cli ${ARGN}: exit ${rc}, expected ${expected_rc}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli/run_cli.cmake)
 
 foreach(command bazi analyze)
   set(extra)

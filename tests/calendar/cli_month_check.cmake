@@ -1,13 +1,6 @@
 # velmora-cli month: February 2012 line for line; a month outside the tables
 # keeps only its Gregorian festivals; a text that is no month is an error.
-function(run expected_rc out_var err_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "velmora-cli ${ARGN}: exit ${rc}, expected ${expected_rc}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli/run_cli.cmake)
 
 run(0 out err month 2012-2)
 file(READ ${EXPECTED} expected)

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "../ui/test_support.h"
 #include "base/dates.h"
@@ -74,6 +75,19 @@ class NamingPageTest : public QObject {
         store::SetDataFolder(folder.string() + "/");
     }
 
+    // A naming page on the main window's queries, bound to the data folder
+    // as it is set when the page is made.
+    struct PageOnMainQueries {
+        ui::MainQueries queries;
+        ui::SharedSaveDialog dialog;
+        ui::PageContext context{queries, dialog};
+        std::unique_ptr<naming::NamingPage> page;
+        PageOnMainQueries() {
+            queries.BindAll();
+            page = std::make_unique<naming::NamingPage>(context, nullptr);
+        }
+    };
+
     void FillOwner(naming::NamingPage& page) {
         Child<QLineEdit>(page, "surnameEdit")->setText(QStringLiteral("王"));
         Child<QLineEdit>(page, "givenNameEdit")->setText(QStringLiteral("小明"));
@@ -117,11 +131,8 @@ class NamingPageTest : public QObject {
         QFETCH(int, shown);
         QFETCH(bool, more);
         MakeDataFolder(count);
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         page.WriteGridHeader();
         FillOwner(page);
         Child<QLineEdit>(page, "suffixEdit")->setText(QStringLiteral("公司"));
@@ -151,11 +162,8 @@ class NamingPageTest : public QObject {
 
     void failedOpenKeepsTheGridAndFreesTheButton() {
         MakeDataFolder(37);
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         FillOwner(page);
         page.onSearchClicked();
         QCOMPARE(FilledRows(page), 37);
@@ -181,11 +189,8 @@ class NamingPageTest : public QObject {
 
     void messagesStopTheSearch() {
         MakeDataFolder(37);
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         page.WriteGridHeader();
         FillOwner(page);
         Child<QLineEdit>(page, "fixedCharEdit2")->setText(QStringLiteral("天"));
@@ -207,11 +212,8 @@ class NamingPageTest : public QObject {
 
     void exportWritesTheGridAsAWorkbook() {
         MakeDataFolder(37);
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         page.WriteGridHeader();
         FillOwner(page);
         page.onSearchClicked();
@@ -248,11 +250,8 @@ class NamingPageTest : public QObject {
 
     void firstRowIsCurrentAndHeaderClicksSortTheShownPage() {
         MakeDataFolder(37);
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         page.WriteGridHeader();
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -306,11 +305,8 @@ class NamingPageTest : public QObject {
     // the 综合评分 of the detail report of that row; 查看详细 without a click
     // opens the first row.
     void gridAndDetailReportAgreeOnTheScore() {
-        ui::MainQueries queries;
-        queries.BindAll();
-        ui::SharedSaveDialog dialog;
-        ui::PageContext context{queries, dialog};
-        naming::NamingPage page(context, nullptr);
+        PageOnMainQueries setup;
+        naming::NamingPage& page = *setup.page;
         page.WriteGridHeader();
         FillOwner(page);
         Child<QLineEdit>(page, "fixedCharEdit1")->clear();

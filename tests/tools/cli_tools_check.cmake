@@ -1,13 +1,6 @@
 # velmora-cli phone, qq, number and nickname: one TAB-separated line each;
 # an empty input prints the window's message on standard error and exits 2.
-function(run expected_rc out_var err_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "velmora-cli ${ARGN}: exit ${rc}, expected ${expected_rc}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli/run_cli.cmake)
 
 function(expect actual expected what)
   if(NOT actual STREQUAL expected)
